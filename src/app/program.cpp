@@ -1,0 +1,148 @@
+#include "app/program.h"
+
+#include "app/autostart.h"
+#include "app/form1.h"
+#include "app/single_instance.h"
+#include "platform/dialogs.h"
+#include "platform/shell.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace twl {
+
+namespace {
+
+constexpr int kBuiltInBarLeft = 395;
+constexpr int kBuiltInBarTop = 209;
+// An empty palette still shows the title and the eye dropper.
+constexpr int kEmptyBarHeight = 65;
+
+ScreenInfo CurrentScreenInfo() {
+    ScreenInfo info;
+    if (const QScreen* primary = QGuiApplication::primaryScreen()) {
+        const QRect desktop = primary->virtualGeometry();
+        info.desktopLeft = desktop.left();
+        info.desktopTop = desktop.top();
+        info.desktopWidth = desktop.width();
+        info.desktopHeight = desktop.height();
+        info.primaryHeight = primary->geometry().height();
+    }
+    return info;
+}
+
+void RunHook(const std::function<void()>& hook) {
+    if (hook) {
+        hook();
+    }
+}
+
+} // namespace
+
+Program::Program(Services services, ProgramEnvironment environment, QObject* parent)
+    : QObject(parent), services_(services), environment_(std::move(environment)) {}
+
+Program::~Program() = default;
+
+bool Program::Start() {
+    folders_ = MakeDataFolders(environment_.appDataFolder, environment_.programFolder);
+    if (environment_.useInstanceGuard) {
+        instance_ = std::make_unique<SingleInstance>(
+            SingleInstance::KeyFor(QString::fromStdString(environment_.programPath),
+                                   QString::fromStdString(folders_.userDataFolder)));
+        if (!instance_->Claim()) {
+            return false;
+        }
+        instance_->OnAnotherStart([this] { BringForward(); });
+    }
+
+    form1_ = std::make_unique<Form1>();
+    form1_->move(kBuiltInBarLeft, kBuiltInBarTop);
+    form1_->resize(Form1::kWidth, kEmptyBarHeight);
+    form1_->OnClose([this] { Exit(); });
+
+    CreateDataFolders(environment_.appDataFolder);
+    settings_ = LoadSettings(settingsList_, folders_.userDataFolder, folders_.programFolder,
+                             CurrentScreenInfo(), environment_.windowsVersionCode, kBuiltInBarLeft,
+                             kBuiltInBarTop);
+    if (settings_.firstRunPending) {
+        RemoveLegacyAutostart(AutostartContext{
+            environment_.windowsVersionCode, environment_.programFolder,
+            environment_.autostartFolder, environment_.programPath,
+            [this](const std::filesystem::path& program, const std::string& parameter) {
+                services_.shell.Launch(program.string(), parameter);
+            },
+            [this](const std::string& message) { services_.dialogs.ShowMessage(message); }});
+        settings_.startWithWindows = true;
+    }
+    form1_->move(settings_.barLeft, settings_.barTop);
+
+    RunHook(hooks_.registerHotkey);
+    RunHook(hooks_.loadPalette);
+    RunHook(hooks_.loadFormats);
+    form1_->ApplyStayOnTop(settings_.stayOnTop);
+
+    for (const auto& create : hooks_.createWindows) {
+        create();
+    }
+    if (settings_.showAtStart) {
+        form1_->show();
+    }
+    return true;
+}
+
+void Program::BringForward() {
+    if (!form1_) {
+        return;
+    }
+    form1_->show();
+    form1_->raise();
+    form1_->activateWindow();
+}
+
+void Program::CollectLiveSettings() {
+    settings_.barLeft = form1_->x();
+    settings_.barTop = form1_->y();
+    const auto screens = QGuiApplication::screens();
+    settings_.monitor = std::max<qsizetype>(0, screens.indexOf(form1_->screen()));
+    for (const auto& collect : hooks_.collectSettings) {
+        collect(settings_);
+    }
+}
+
+void Program::SaveSettingsOrReport() {
+    CollectLiveSettings();
+    if (!SaveSettings(settingsList_, settings_, folders_.userDataFolder)) {
+        services_.dialogs.ShowMessage("ERROR! Can not save settings file!");
+    }
+}
+
+void Program::Exit() {
+    if (ended_ || !form1_) {
+        return;
+    }
+    ended_ = true;
+    RunHook(hooks_.writeMagnifiedImage);
+    RunHook(hooks_.savePalette);
+    SaveSettingsOrReport();
+    RunHook(hooks_.saveFormats);
+    Quit();
+}
+
+void Program::EndSession() {
+    if (ended_ || !form1_) {
+        return;
+    }
+    ended_ = true;
+    RunHook(hooks_.savePalette);
+    SaveSettingsOrReport();
+    Quit();
+}
+
+void Program::Quit() {
+    form1_->hide();
+    QCoreApplication::exit(0);
+}
+
+} // namespace twl

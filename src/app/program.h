@@ -1,0 +1,94 @@
+#pragma once
+// The program's start and end: the single-instance guard, the data folders, the settings, the
+// main bar, the creation of the other windows, and the saving at exit and at log-off.
+
+#include "app/data_folders.h"
+#include "app/settings.h"
+#include "app/settings_list.h"
+
+#include <QObject>
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace twl {
+
+class Dialogs;
+class Form1;
+class Shell;
+class SingleInstance;
+
+// The operating-system services the program uses: real ones in the program, fakes in tests.
+struct Services {
+    Dialogs& dialogs;
+    Shell& shell;
+};
+
+// Where the program lives and what system it runs on.
+struct ProgramEnvironment {
+    std::filesystem::path appDataFolder;   // the per-user configuration folder
+    std::string programFolder;             // the shipped data
+    std::string programPath;               // the program file
+    std::filesystem::path autostartFolder; // the desktop's autostart entries
+    int windowsVersionCode = 0;
+    bool useInstanceGuard = true;
+};
+
+// Work that windows built later plug into the start and the end. Each does nothing while empty.
+struct ProgramHooks {
+    std::function<void()> registerHotkey;
+    std::function<void()> loadPalette;
+    std::function<void()> loadFormats;
+    std::vector<std::function<void()>> createWindows;
+    std::function<void()> writeMagnifiedImage;
+    std::function<void()> savePalette;
+    std::function<void()> saveFormats;
+    // Lets windows put their live state (positions, options) into the settings before a save.
+    std::vector<std::function<void(Settings&)>> collectSettings;
+};
+
+class Program : public QObject {
+    Q_OBJECT
+public:
+    Program(Services services, ProgramEnvironment environment, QObject* parent = nullptr);
+    ~Program() override;
+
+    // Runs the start-up. False when another copy already runs: it was brought forward, and
+    // this one must end without showing or writing anything.
+    bool Start();
+
+    // The exit command: saves everything and ends the program.
+    void Exit();
+    // The session ends (log-off, shutdown, SIGTERM): saves the palette and the settings only.
+    void EndSession();
+
+    ProgramHooks& Hooks() { return hooks_; }
+    Settings& CurrentSettings() { return settings_; }
+    SettingsList& List() { return settingsList_; }
+    const DataFolders& Folders() const { return folders_; }
+    Form1& MainBar() { return *form1_; }
+    Services& Platform() { return services_; }
+
+    // Shows the main bar and brings it forward (a second copy asks for this).
+    void BringForward();
+
+private:
+    void CollectLiveSettings();
+    void SaveSettingsOrReport();
+    void Quit();
+
+    Services services_;
+    ProgramEnvironment environment_;
+    ProgramHooks hooks_;
+    DataFolders folders_;
+    SettingsList settingsList_;
+    Settings settings_;
+    std::unique_ptr<SingleInstance> instance_;
+    std::unique_ptr<Form1> form1_;
+    bool ended_ = false;
+};
+
+} // namespace twl

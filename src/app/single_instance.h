@@ -1,0 +1,45 @@
+#pragma once
+// Keeps one copy of the program running per program file and data folder. The first copy holds
+// a lock file and listens on a local socket; a second copy finds the lock taken, asks the first
+// to come forward through the socket and ends. The lock of a crashed copy is stale (its process
+// is gone) and is taken over by the next start.
+
+#include <QLockFile>
+#include <QObject>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+class QLocalServer;
+
+namespace twl {
+
+class SingleInstance : public QObject {
+    Q_OBJECT
+public:
+    // key names the instance: copies with the same key exclude each other.
+    explicit SingleInstance(const QString& key, QObject* parent = nullptr);
+    ~SingleInstance() override;
+
+    // True when this is the first copy; it then listens for later copies. False when another
+    // copy runs: that copy has been asked to come forward.
+    bool Claim();
+
+    // Runs in the first copy each time a later copy starts.
+    void OnAnotherStart(std::function<void()> handler) { onAnotherStart_ = std::move(handler); }
+
+    // The key of this program file with this data folder.
+    static QString KeyFor(const QString& programPath, const QString& dataFolder);
+
+private:
+    void ListenForOthers();
+    static void AskFirstCopyForward(const QString& serverName);
+
+    QString serverName_;
+    std::unique_ptr<QLockFile> lock_;
+    QLocalServer* server_ = nullptr;
+    std::function<void()> onAnotherStart_;
+};
+
+} // namespace twl

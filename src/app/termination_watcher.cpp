@@ -1,0 +1,50 @@
+#include "app/termination_watcher.h"
+
+#include <QSocketNotifier>
+
+#include <csignal>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace twl {
+
+namespace {
+
+int signalPipe[2] = {-1, -1};
+
+void OnSignal(int) {
+    const char byte = 1;
+    [[maybe_unused]] const auto written = ::write(signalPipe[1], &byte, 1);
+}
+
+} // namespace
+
+TerminationWatcher::TerminationWatcher(QObject* parent) : QObject(parent) {
+    if (signalPipe[0] < 0 && ::pipe2(signalPipe, O_CLOEXEC | O_NONBLOCK) != 0) {
+        return;
+    }
+    notifier_ = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, this);
+    connect(notifier_, &QSocketNotifier::activated, this, [this] {
+        char buffer[16];
+        while (::read(signalPipe[0], buffer, sizeof buffer) > 0) {
+        }
+        emit TerminationRequested();
+    });
+    struct sigaction action {};
+    action.sa_handler = OnSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (int signalNumber : {SIGTERM, SIGHUP, SIGINT}) {
+        sigaction(signalNumber, &action, nullptr);
+    }
+}
+
+TerminationWatcher::~TerminationWatcher() {
+    struct sigaction action {};
+    action.sa_handler = SIG_DFL;
+    for (int signalNumber : {SIGTERM, SIGHUP, SIGINT}) {
+        sigaction(signalNumber, &action, nullptr);
+    }
+}
+
+} // namespace twl

@@ -1,0 +1,45 @@
+// Tintwell: a small desktop colour picker.
+
+#include "app/data_folders.h"
+#include "app/program.h"
+#include "app/termination_watcher.h"
+#include "app/twl_application.h"
+#include "app/version_info.h"
+#include "platform/qt_dialogs.h"
+#include "platform/qt_shell.h"
+
+#include <QStandardPaths>
+
+int main(int argc, char** argv) {
+    twl::TwlApplication app(argc, argv);
+    QGuiApplication::setApplicationDisplayName(QStringLiteral("TWL"));
+    QCoreApplication::setApplicationName(QStringLiteral("TWL"));
+    // The bar is a tool window; the program ends only through its exit command or the session.
+    QGuiApplication::setQuitOnLastWindowClosed(false);
+
+    twl::QtDialogs dialogs;
+    twl::QtShell shell;
+    app.SetDialogs(&dialogs);
+
+    const std::string configFolder =
+        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation).toStdString();
+    twl::ProgramEnvironment environment;
+    environment.appDataFolder = configFolder;
+    environment.programFolder = twl::FindProgramFolder(
+        QCoreApplication::applicationDirPath().toStdString(), TWL_DATA_INSTALL_DIR);
+    environment.programPath = QCoreApplication::applicationFilePath().toStdString();
+    environment.autostartFolder = std::filesystem::path(configFolder) / "autostart";
+    environment.windowsVersionCode = twl::WindowsVersionCode();
+
+    twl::Program program(twl::Services{dialogs, shell}, environment);
+    if (!program.Start()) {
+        return 0;
+    }
+
+    twl::TerminationWatcher termination;
+    QObject::connect(&termination, &twl::TerminationWatcher::TerminationRequested, &program,
+                     &twl::Program::EndSession);
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &program,
+                     [&program](QSessionManager&) { program.EndSession(); });
+    return app.exec();
+}

@@ -1,0 +1,34 @@
+#pragma once
+// In-memory stand-ins for the operating-system services, for the widget tests: they record what
+// the program asked for instead of showing or starting anything.
+
+#include "platform/dialogs.h"
+#include "platform/shell.h"
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace twl {
+
+class FakeDialogs : public Dialogs {
+public:
+    void ShowMessage(const std::string& text) override { messages.push_back(text); }
+    void ShowError(const std::string& text) override { errors.push_back(text); }
+
+    std::vector<std::string> messages;
+    std::vector<std::string> errors;
+};
+
+class FakeShell : public Shell {
+public:
+    void Open(const std::string& target) override { opened.push_back(target); }
+    void Launch(const std::string& program, const std::string& parameter) override {
+        launched.emplace_back(program, parameter);
+    }
+
+    std::vector<std::string> opened;
+    std::vector<std::pair<std::string, std::string>> launched;
+};
+
+} // namespace twl

@@ -1,0 +1,129 @@
+// The program's start and end with in-memory services: what a first start, an exit and a
+// session end leave on disk.
+
+#include "app/form1.h"
+#include "app/program.h"
+#include "app/text_file.h"
+#include "platform/fake_services.h"
+#include "temp_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+namespace twl {
+namespace {
+
+class ProgramTest : public ::testing::Test {
+protected:
+    ProgramEnvironment Environment() const {
+        ProgramEnvironment environment;
+        environment.appDataFolder = home_.Path() / "config";
+        environment.programFolder = (home_.Path() / "program").string() + "/";
+        environment.programPath = (home_.Path() / "program" / "tintwell").string();
+        environment.autostartFolder = home_.Path() / "config" / "autostart";
+        environment.useInstanceGuard = false;
+        return environment;
+    }
+    std::filesystem::path UserFile(const std::string& name) const {
+        return home_.Path() / "config" / "Vantrel" / "TWL" / name;
+    }
+
+    TempFolder home_;
+    FakeDialogs dialogs_;
+    FakeShell shell_;
+};
+
+TEST_F(ProgramTest, FirstStartShowsABorderlessToolBarAtItsBuiltInPlace) {
+    Program program(Services{dialogs_, shell_}, Environment());
+    ASSERT_TRUE(program.Start());
+    Form1& bar = program.MainBar();
+    EXPECT_TRUE(bar.isVisible());
+    EXPECT_EQ(bar.width(), 42);
+    EXPECT_EQ(bar.pos(), QPoint(395, 209));
+    EXPECT_TRUE(bar.windowFlags() & Qt::FramelessWindowHint);
+    EXPECT_EQ(bar.windowFlags() & Qt::WindowType_Mask, Qt::Tool);
+    EXPECT_EQ(bar.windowTitle(), "TWL");
+    EXPECT_TRUE(std::filesystem::is_directory(home_.Path() / "config/Vantrel/TWL"));
+    EXPECT_TRUE(std::filesystem::is_directory(home_.Path() / "config/Vantrel/Shared"));
+    EXPECT_TRUE(program.CurrentSettings().startWithWindows);
+    EXPECT_TRUE(dialogs_.messages.empty());
+}
+
+TEST_F(ProgramTest, ExitWritesTheWholeSettingsFileWithFirstRunDone) {
+    {
+        Program program(Services{dialogs_, shell_}, Environment());
+        ASSERT_TRUE(program.Start());
+        program.MainBar().move(100, 120);
+        program.Exit();
+    }
+    const auto lines = ReadTextLines(UserFile("set.set"));
+    ASSERT_TRUE(lines.has_value());
+    ASSERT_EQ(lines->size(), 45u);
+    EXPECT_EQ((*lines)[0], "program=twl");
+    EXPECT_EQ((*lines)[2], "firstrun=0");
+    EXPECT_EQ((*lines)[4], "top=120");
+    EXPECT_EQ((*lines)[5], "left=100");
+    const auto bytes = ReadWholeFile(UserFile("set.set"));
+    EXPECT_NE(bytes->find("program=twl\r\n"), std::string::npos);
+
+    // The next start reads it back: the bar comes up where it was left.
+    Program again(Services{dialogs_, shell_}, Environment());
+    ASSERT_TRUE(again.Start());
+    EXPECT_EQ(again.MainBar().pos(), QPoint(100, 120));
+    EXPECT_FALSE(again.CurrentSettings().firstRunPending);
+}
+
+TEST_F(ProgramTest, EndOfSessionSavesSettingsAndPaletteButNotTheFormats) {
+    Program program(Services{dialogs_, shell_}, Environment());
+    std::vector<std::string> calls;
+    program.Hooks().savePalette = [&] { calls.push_back("palette"); };
+    program.Hooks().saveFormats = [&] { calls.push_back("formats"); };
+    program.Hooks().writeMagnifiedImage = [&] { calls.push_back("magnified"); };
+    ASSERT_TRUE(program.Start());
+    program.EndSession();
+    EXPECT_EQ(calls, std::vector<std::string>{"palette"});
+    EXPECT_TRUE(std::filesystem::exists(UserFile("set.set")));
+    program.Exit(); // the program has ended: nothing runs twice
+    EXPECT_EQ(calls.size(), 1u);
+}
+
+TEST_F(ProgramTest, ExitSavesInOrderAndReportsASettingsFileThatCannotBeWritten) {
+    Program program(Services{dialogs_, shell_}, Environment());
+    std::vector<std::string> calls;
+    program.Hooks().writeMagnifiedImage = [&] { calls.push_back("magnified"); };
+    program.Hooks().savePalette = [&] { calls.push_back("palette"); };
+    program.Hooks().saveFormats = [&] { calls.push_back("formats"); };
+    ASSERT_TRUE(program.Start());
+    // A folder where the settings file should be makes the save fail.
+    std::filesystem::create_directories(UserFile("set.set") / "blocked");
+    program.Exit();
+    EXPECT_EQ(calls, (std::vector<std::string>{"magnified", "palette", "formats"}));
+    EXPECT_EQ(dialogs_.messages, std::vector<std::string>{"ERROR! Can not save settings file!"});
+    EXPECT_TRUE(std::filesystem::is_directory(UserFile("set.set") / "blocked"));
+}
+
+TEST_F(ProgramTest, ADamagedSettingsFileStartsWithWhatCanBeRead) {
+    std::filesystem::create_directories(UserFile(""));
+    {
+        std::ofstream out(UserFile("set.set"), std::ios::binary);
+        out << "program=twl\r\n\x01\x02\xff garbage\r\ntop=abc\r\nleft=77\r\n"
+            << std::string(1 << 20, 'x') << "\nstayontop=1\n";
+    }
+    Program program(Services{dialogs_, shell_}, Environment());
+    ASSERT_TRUE(program.Start());
+    EXPECT_EQ(program.MainBar().pos(), QPoint(77, 209));
+    EXPECT_TRUE(program.CurrentSettings().stayOnTop);
+}
+
+TEST_F(ProgramTest, CreatesTheLaterWindowsInOrderAfterTheBar) {
+    Program program(Services{dialogs_, shell_}, Environment());
+    std::vector<int> order;
+    program.Hooks().createWindows = {[&] { order.push_back(1); }, [&] { order.push_back(2); }};
+    program.Hooks().loadPalette = [&] { order.push_back(0); };
+    ASSERT_TRUE(program.Start());
+    EXPECT_EQ(order, (std::vector<int>{0, 1, 2}));
+}
+
+} // namespace
+} // namespace twl
