@@ -1,0 +1,48 @@
+#pragma once
+// Starting the program with the user's session: one XDG autostart entry,
+// <autostart folder>/<value name>.desktop, whose Exec line is the program's path.
+
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace twl {
+
+inline constexpr std::string_view kAutostartValueName = "vttwl";
+inline constexpr std::string_view kLegacyAutostartValueName = "vtprior";
+inline constexpr std::string_view kAutostartCompanionName = "startonstartup.exe";
+inline constexpr std::string_view kAutostartCompanionMissingText =
+    "Cannot change \"Start when Windows starts\" setting. Reinstalling TWL may solve this "
+    "problem.";
+
+// The program path as one argument of a desktop entry's Exec key: quoted when it holds a space
+// or another reserved character, with the escapes that quoting and the key file format need.
+std::string DesktopExecArgument(const std::filesystem::path& programPath);
+
+// Writes <folder>/<valueName>.desktop whole, creating the folder when it is missing. False when
+// the folder or the file cannot be written, or valueName cannot be a file name.
+bool AddAutostartEntry(const std::filesystem::path& autostartFolder, std::string_view valueName,
+                       const std::filesystem::path& programPath);
+
+// Deletes <folder>/<valueName>.desktop if it is there. True when no such entry is left.
+bool RemoveAutostartEntry(const std::filesystem::path& autostartFolder, std::string_view valueName);
+
+struct AutostartContext {
+    int windowsVersionCode = 0;
+    std::filesystem::path programFolder, autostartFolder, programPath;
+    // Starts the companion program with one parameter and does not wait for it.
+    std::function<void(const std::filesystem::path& program, const std::string& parameter)> launch;
+    // Shows a plain message box with an OK button.
+    std::function<void(const std::string& message)> showMessage;
+};
+
+// "basla" switches autostart on, "baslama" off; any other word does nothing. With version code 8
+// the companion program in the program folder does the switching ("start" / "dontstart"), and
+// when it is missing the user is told so. A failure to write the entry is not reported.
+void ApplyStartWithWindows(const AutostartContext& context, std::string_view word);
+
+// Removes the entry that older versions of the program left behind ("vtprior").
+void RemoveLegacyAutostart(const AutostartContext& context);
+
+} // namespace twl
