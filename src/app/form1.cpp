@@ -1,7 +1,9 @@
 #include "app/form1.h"
 
 #include <QCloseEvent>
+#include <QPainterPath>
 #include <QPalette>
+#include <QRegion>
 
 namespace twl {
 
@@ -27,6 +29,14 @@ void Form1::ApplyStayOnTop(bool on) {
     } else {
         setWindowFlag(Qt::WindowStaysOnTopHint, on);
     }
+}
+
+void Form1::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    // A rounded rectangle from (2, 2) to the last column and row but one, corners 6 × 6.
+    QPainterPath shape;
+    shape.addRoundedRect(QRectF(2, 2, width() - 3, height() - 3), 3, 3);
+    setMask(QRegion(shape.toFillPolygon().toPolygon()));
 }
 
 void Form1::closeEvent(QCloseEvent* event) {

@@ -23,6 +23,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // The bar's rounded shape follows every change of size.
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     std::function<void()> onClose_;

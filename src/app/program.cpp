@@ -3,6 +3,7 @@
 #include "app/autostart.h"
 #include "app/form1.h"
 #include "app/single_instance.h"
+#include "palette/palette_controller.h"
 #include "platform/dialogs.h"
 #include "platform/shell.h"
 
@@ -16,8 +17,6 @@ namespace {
 
 constexpr int kBuiltInBarLeft = 395;
 constexpr int kBuiltInBarTop = 209;
-// An empty palette still shows the title and the eye dropper.
-constexpr int kEmptyBarHeight = 65;
 
 ScreenInfo CurrentScreenInfo() {
     ScreenInfo info;
@@ -59,8 +58,8 @@ bool Program::Start() {
 
     form1_ = std::make_unique<Form1>();
     form1_->move(kBuiltInBarLeft, kBuiltInBarTop);
-    form1_->resize(Form1::kWidth, kEmptyBarHeight);
     form1_->OnClose([this] { Exit(); });
+    palette_ = std::make_unique<PaletteController>(form1_.get(), services_.dialogs);
 
     CreateDataFolders(environment_.appDataFolder);
     settings_ = LoadSettings(settingsList_, folders_.userDataFolder, folders_.programFolder,
@@ -79,7 +78,7 @@ bool Program::Start() {
     form1_->move(settings_.barLeft, settings_.barTop);
 
     RunHook(hooks_.registerHotkey);
-    RunHook(hooks_.loadPalette);
+    palette_->LoadPalette(folders_.userDataFolder, folders_.programFolder);
     RunHook(hooks_.loadFormats);
     form1_->ApplyStayOnTop(settings_.stayOnTop);
 
@@ -124,7 +123,7 @@ void Program::Exit() {
     }
     ended_ = true;
     RunHook(hooks_.writeMagnifiedImage);
-    RunHook(hooks_.savePalette);
+    palette_->SavePalette(folders_.userDataFolder);
     SaveSettingsOrReport();
     RunHook(hooks_.saveFormats);
     Quit();
@@ -135,7 +134,7 @@ void Program::EndSession() {
         return;
     }
     ended_ = true;
-    RunHook(hooks_.savePalette);
+    palette_->SavePalette(folders_.userDataFolder);
     SaveSettingsOrReport();
     Quit();
 }

@@ -18,6 +18,7 @@ namespace twl {
 
 class Dialogs;
 class Form1;
+class PaletteController;
 class Shell;
 class SingleInstance;
 
@@ -40,11 +41,9 @@ struct ProgramEnvironment {
 // Work that windows built later plug into the start and the end. Each does nothing while empty.
 struct ProgramHooks {
     std::function<void()> registerHotkey;
-    std::function<void()> loadPalette;
     std::function<void()> loadFormats;
     std::vector<std::function<void()>> createWindows;
     std::function<void()> writeMagnifiedImage;
-    std::function<void()> savePalette;
     std::function<void()> saveFormats;
     // Lets windows put their live state (positions, options) into the settings before a save.
     std::vector<std::function<void(Settings&)>> collectSettings;
@@ -70,6 +69,7 @@ public:
     SettingsList& List() { return settingsList_; }
     const DataFolders& Folders() const { return folders_; }
     Form1& MainBar() { return *form1_; }
+    PaletteController& Palette() { return *palette_; }
     Services& Platform() { return services_; }
 
     // Shows the main bar and brings it forward (a second copy asks for this).
@@ -88,6 +88,7 @@ private:
     Settings settings_;
     std::unique_ptr<SingleInstance> instance_;
     std::unique_ptr<Form1> form1_;
+    std::unique_ptr<PaletteController> palette_;
     bool ended_ = false;
 };
 

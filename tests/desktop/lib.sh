@@ -109,3 +109,15 @@ finish() {
     fi
     exit 0
 }
+
+# Prints the colour of screen pixel (x, y) as "R,G,B".
+screen_pixel() {
+    import -window root -crop "1x1+$1+$2" -depth 8 txt:- 2>/dev/null |
+        sed -nE '2s/^[^(]*\(([0-9]+),([0-9]+),([0-9]+).*/\1,\2,\3/p'
+}
+
+# Prints the window's "width height" and "x y".
+window_size() { xwininfo -id "$1" | sed -nE 's/^ *(Width|Height): ([0-9]+)/\2/p' | tr '\n' ' '; }
+window_position() {
+    xwininfo -id "$1" | sed -nE 's/^ *Absolute upper-left (X|Y): +(-?[0-9]+)/\2/p' | tr '\n' ' '
+}

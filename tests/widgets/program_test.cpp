@@ -77,28 +77,28 @@ TEST_F(ProgramTest, ExitWritesTheWholeSettingsFileWithFirstRunDone) {
 TEST_F(ProgramTest, EndOfSessionSavesSettingsAndPaletteButNotTheFormats) {
     Program program(Services{dialogs_, shell_}, Environment());
     std::vector<std::string> calls;
-    program.Hooks().savePalette = [&] { calls.push_back("palette"); };
     program.Hooks().saveFormats = [&] { calls.push_back("formats"); };
     program.Hooks().writeMagnifiedImage = [&] { calls.push_back("magnified"); };
     ASSERT_TRUE(program.Start());
     program.EndSession();
-    EXPECT_EQ(calls, std::vector<std::string>{"palette"});
+    EXPECT_TRUE(calls.empty());
     EXPECT_TRUE(std::filesystem::exists(UserFile("set.set")));
+    EXPECT_TRUE(std::filesystem::exists(UserFile("colorset.dat")));
     program.Exit(); // the program has ended: nothing runs twice
-    EXPECT_EQ(calls.size(), 1u);
+    EXPECT_TRUE(calls.empty());
 }
 
 TEST_F(ProgramTest, ExitSavesInOrderAndReportsASettingsFileThatCannotBeWritten) {
     Program program(Services{dialogs_, shell_}, Environment());
     std::vector<std::string> calls;
     program.Hooks().writeMagnifiedImage = [&] { calls.push_back("magnified"); };
-    program.Hooks().savePalette = [&] { calls.push_back("palette"); };
     program.Hooks().saveFormats = [&] { calls.push_back("formats"); };
     ASSERT_TRUE(program.Start());
     // A folder where the settings file should be makes the save fail.
     std::filesystem::create_directories(UserFile("set.set") / "blocked");
     program.Exit();
-    EXPECT_EQ(calls, (std::vector<std::string>{"magnified", "palette", "formats"}));
+    EXPECT_EQ(calls, (std::vector<std::string>{"magnified", "formats"}));
+    EXPECT_TRUE(std::filesystem::exists(UserFile("colorset.dat")));
     EXPECT_EQ(dialogs_.messages, std::vector<std::string>{"ERROR! Can not save settings file!"});
     EXPECT_TRUE(std::filesystem::is_directory(UserFile("set.set") / "blocked"));
 }
@@ -120,7 +120,7 @@ TEST_F(ProgramTest, CreatesTheLaterWindowsInOrderAfterTheBar) {
     Program program(Services{dialogs_, shell_}, Environment());
     std::vector<int> order;
     program.Hooks().createWindows = {[&] { order.push_back(1); }, [&] { order.push_back(2); }};
-    program.Hooks().loadPalette = [&] { order.push_back(0); };
+    program.Hooks().loadFormats = [&] { order.push_back(0); };
     ASSERT_TRUE(program.Start());
     EXPECT_EQ(order, (std::vector<int>{0, 1, 2}));
 }
