@@ -4,6 +4,7 @@
 #include "app/form1.h"
 #include "app/single_instance.h"
 #include "palette/palette_controller.h"
+#include "shell/window_placer.h"
 #include "platform/dialogs.h"
 #include "platform/shell.h"
 
@@ -60,6 +61,8 @@ bool Program::Start() {
     form1_->move(kBuiltInBarLeft, kBuiltInBarTop);
     form1_->OnClose([this] { Exit(); });
     palette_ = std::make_unique<PaletteController>(form1_.get(), services_.dialogs);
+    placer_ = std::make_unique<WindowPlacer>(*form1_, settings_,
+                                             [this] { return palette_->SelectedSlot(); });
 
     CreateDataFolders(environment_.appDataFolder);
     settings_ = LoadSettings(settingsList_, folders_.userDataFolder, folders_.programFolder,

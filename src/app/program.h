@@ -21,6 +21,7 @@ class Form1;
 class PaletteController;
 class Shell;
 class SingleInstance;
+class WindowPlacer;
 
 // The operating-system services the program uses: real ones in the program, fakes in tests.
 struct Services {
@@ -70,6 +71,7 @@ public:
     const DataFolders& Folders() const { return folders_; }
     Form1& MainBar() { return *form1_; }
     PaletteController& Palette() { return *palette_; }
+    WindowPlacer& Placer() { return *placer_; }
     Services& Platform() { return services_; }
 
     // Shows the main bar and brings it forward (a second copy asks for this).
@@ -89,6 +91,7 @@ private:
     std::unique_ptr<SingleInstance> instance_;
     std::unique_ptr<Form1> form1_;
     std::unique_ptr<PaletteController> palette_;
+    std::unique_ptr<WindowPlacer> placer_;
     bool ended_ = false;
 };
 

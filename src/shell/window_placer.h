@@ -1,0 +1,44 @@
+#pragma once
+// Applies the docking rules to the real tool windows: reads the bar, the desktop and the
+// windows as they are now and moves a window whose Auto Position flag is on. A window that
+// does not exist yet is passed over.
+
+#include <functional>
+
+class QWidget;
+
+namespace twl {
+
+struct Settings;
+
+class WindowPlacer {
+public:
+    // The Quick Color Palette's width before that window exists; three times it splits the
+    // screen into the zones left and right of which the tools open.
+    static constexpr int kQuickPaletteWidth = 196;
+
+    WindowPlacer(QWidget& bar, const Settings& settings, std::function<int()> selectedSlot);
+
+    void SetEyeDropper(QWidget* window) { eyeDropper_ = window; }
+    void SetColorProperties(QWidget* window) { colorProperties_ = window; }
+    void SetQuickPalette(QWidget* window) { quickPalette_ = window; }
+    void SetTestLayouts(QWidget* window) { testLayouts_ = window; }
+
+    void PlaceEyeDropper();
+    void PlaceColorProperties();
+    void PlaceQuickPalette();
+    void PlaceTestLayouts();
+    // After the bar has moved: all four, in this order.
+    void PlaceAll();
+
+private:
+    QWidget& bar_;
+    const Settings& settings_;
+    std::function<int()> selectedSlot_;
+    QWidget* eyeDropper_ = nullptr;
+    QWidget* colorProperties_ = nullptr;
+    QWidget* quickPalette_ = nullptr;
+    QWidget* testLayouts_ = nullptr;
+};
+
+} // namespace twl
