@@ -5,6 +5,7 @@
 #include "app/termination_watcher.h"
 #include "app/twl_application.h"
 #include "app/version_info.h"
+#include "platform/qt_clipboard.h"
 #include "platform/qt_dialogs.h"
 #include "platform/qt_shell.h"
 
@@ -19,6 +20,7 @@ int main(int argc, char** argv) {
 
     twl::QtDialogs dialogs;
     twl::QtShell shell;
+    twl::QtClipboard clipboard;
     app.SetDialogs(&dialogs);
 
     const std::string configFolder =
@@ -31,7 +33,7 @@ int main(int argc, char** argv) {
     environment.autostartFolder = std::filesystem::path(configFolder) / "autostart";
     environment.windowsVersionCode = twl::WindowsVersionCode();
 
-    twl::Program program(twl::Services{dialogs, shell}, environment);
+    twl::Program program(twl::Services{dialogs, shell, clipboard}, environment);
     if (!program.Start()) {
         return 0;
     }

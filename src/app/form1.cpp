@@ -1,6 +1,7 @@
 #include "app/form1.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QPainterPath>
 #include <QPalette>
 #include <QRegion>
@@ -37,6 +38,14 @@ void Form1::resizeEvent(QResizeEvent* event) {
     QPainterPath shape;
     shape.addRoundedRect(QRectF(2, 2, width() - 3, height() - 3), 3, 3);
     setMask(QRegion(shape.toFillPolygon().toPolygon()));
+}
+
+void Form1::keyPressEvent(QKeyEvent* event) {
+    if (onKey_ && onKey_(event)) {
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void Form1::closeEvent(QCloseEvent* event) {

@@ -18,16 +18,21 @@ public:
     // saving and ends the program.
     void OnClose(std::function<void()> handler) { onClose_ = std::move(handler); }
 
+    // Gets the bar's keys first; true when the key was used.
+    void OnKey(std::function<bool(QKeyEvent*)> handler) { onKey_ = std::move(handler); }
+
     // Keeps or drops the always-on-top state without moving the bar.
     void ApplyStayOnTop(bool on);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     // The bar's rounded shape follows every change of size.
     void resizeEvent(QResizeEvent* event) override;
 
 private:
     std::function<void()> onClose_;
+    std::function<bool(QKeyEvent*)> onKey_;
 };
 
 } // namespace twl

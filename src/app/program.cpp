@@ -4,12 +4,13 @@
 #include "app/form1.h"
 #include "app/single_instance.h"
 #include "palette/palette_controller.h"
-#include "shell/window_placer.h"
 #include "platform/dialogs.h"
 #include "platform/shell.h"
+#include "shell/window_placer.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QScreen>
 
 namespace twl {
@@ -60,6 +61,7 @@ bool Program::Start() {
     form1_ = std::make_unique<Form1>();
     form1_->move(kBuiltInBarLeft, kBuiltInBarTop);
     form1_->OnClose([this] { Exit(); });
+    form1_->OnKey([this](QKeyEvent* event) { return OnBarKey(event); });
     palette_ = std::make_unique<PaletteController>(form1_.get(), services_.dialogs);
     placer_ = std::make_unique<WindowPlacer>(*form1_, settings_,
                                              [this] { return palette_->SelectedSlot(); });
@@ -82,7 +84,8 @@ bool Program::Start() {
 
     RunHook(hooks_.registerHotkey);
     palette_->LoadPalette(folders_.userDataFolder, folders_.programFolder);
-    RunHook(hooks_.loadFormats);
+    palette_->Hooks().autoCopyNewest = [this] { AutoCopyNewest(); };
+    LoadColorValueFormats(formats_, folders_.sharedDataFolder, folders_.programFolder);
     form1_->ApplyStayOnTop(settings_.stayOnTop);
 
     for (const auto& create : hooks_.createWindows) {
@@ -128,7 +131,7 @@ void Program::Exit() {
     RunHook(hooks_.writeMagnifiedImage);
     palette_->SavePalette(folders_.userDataFolder);
     SaveSettingsOrReport();
-    RunHook(hooks_.saveFormats);
+    SaveFormats();
     Quit();
 }
 
@@ -140,6 +143,28 @@ void Program::EndSession() {
     palette_->SavePalette(folders_.userDataFolder);
     SaveSettingsOrReport();
     Quit();
+}
+
+bool Program::OnBarKey(QKeyEvent* event) {
+    if (event->key() == Qt::Key_C && event->modifiers() == Qt::ControlModifier) {
+        AutoCopyNewest();
+        return true;
+    }
+    return false;
+}
+
+void Program::SaveFormats() {
+    SaveColorValueFormats(
+        formats_, folders_.sharedDataFolder, folders_.userDataFolder,
+        [this](const std::string& message) { services_.dialogs.ShowMessage(message); });
+}
+
+void Program::AutoCopyNewest() {
+    std::optional<TColor> newest;
+    if (palette_->Model().Count() > 0) {
+        newest = palette_->SlotColor(1);
+    }
+    twl::AutoCopyNewest(services_.clipboard, formats_, settings_, newest, hooks_.copyTextAndSwatch);
 }
 
 void Program::Quit() {

@@ -5,8 +5,12 @@
 #include "app/data_folders.h"
 #include "app/settings.h"
 #include "app/settings_list.h"
+#include "color/color_copy.h"
+#include "color/format_list.h"
 
 #include <QObject>
+
+class QKeyEvent;
 
 #include <filesystem>
 #include <functional>
@@ -16,6 +20,7 @@
 
 namespace twl {
 
+class Clipboard;
 class Dialogs;
 class Form1;
 class PaletteController;
@@ -27,6 +32,7 @@ class WindowPlacer;
 struct Services {
     Dialogs& dialogs;
     Shell& shell;
+    Clipboard& clipboard;
 };
 
 // Where the program lives and what system it runs on.
@@ -42,10 +48,10 @@ struct ProgramEnvironment {
 // Work that windows built later plug into the start and the end. Each does nothing while empty.
 struct ProgramHooks {
     std::function<void()> registerHotkey;
-    std::function<void()> loadFormats;
     std::vector<std::function<void()>> createWindows;
     std::function<void()> writeMagnifiedImage;
-    std::function<void()> saveFormats;
+    // Text and a swatch picture together on the clipboard (the automatic copy with swatch).
+    CopyTextAndSwatchFn copyTextAndSwatch;
     // Lets windows put their live state (positions, options) into the settings before a save.
     std::vector<std::function<void(Settings&)>> collectSettings;
 };
@@ -77,16 +83,23 @@ public:
     // Shows the main bar and brings it forward (a second copy asks for this).
     void BringForward();
 
+    FormatList& Formats() { return formats_; }
+    // With Auto Copy on, copies the newest colour in the "copyas" format.
+    void AutoCopyNewest();
+
 private:
     void CollectLiveSettings();
     void SaveSettingsOrReport();
     void Quit();
+    void SaveFormats();
+    bool OnBarKey(QKeyEvent* event);
 
     Services services_;
     ProgramEnvironment environment_;
     ProgramHooks hooks_;
     DataFolders folders_;
     SettingsList settingsList_;
+    FormatList formats_;
     Settings settings_;
     std::unique_ptr<SingleInstance> instance_;
     std::unique_ptr<Form1> form1_;

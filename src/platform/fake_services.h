@@ -2,6 +2,7 @@
 // In-memory stand-ins for the operating-system services, for the widget tests: they record what
 // the program asked for instead of showing or starting anything.
 
+#include "platform/clipboard.h"
 #include "platform/dialogs.h"
 #include "platform/shell.h"
 
@@ -29,6 +30,31 @@ public:
 
     std::vector<std::string> opened;
     std::vector<std::pair<std::string, std::string>> launched;
+};
+
+// Holds what was put on it; each set replaces everything, as on the real clipboard.
+class FakeClipboard : public Clipboard {
+public:
+    void SetText(const std::string& value) override {
+        text = value;
+        image = PixelImage{};
+        ++sets;
+    }
+    void SetImage(const PixelImage& value) override {
+        text.clear();
+        image = value;
+        ++sets;
+    }
+    void SetTextAndImage(const std::string& value, const PixelImage& picture) override {
+        text = value;
+        image = picture;
+        ++sets;
+    }
+    std::string Text() const override { return text; }
+
+    std::string text;
+    PixelImage image;
+    int sets = 0;
 };
 
 } // namespace twl

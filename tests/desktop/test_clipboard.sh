@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Colour text copied by the program can be pasted in another program; with Auto Copy off the
+# clipboard is left alone.
+source "$(dirname "$0")/lib.sh"
+start_desktop
+
+mkdir -p "$user_folder"
+printf 'program=twl\r\ncaptureandcopy=1\r\ncopyas=RGB\r\n' >"$user_folder/set.set"
+start_program
+bar=$(wait_for_bar)
+xdotool windowfocus --sync "$bar" key ctrl+c
+sleep 0.3
+got=$(xclip -o -selection clipboard 2>/dev/null)
+check "Ctrl+C puts slot 1 as RGB on the X clipboard (got '$got')" test "$got" = "RGB(255,0,128)"
+wmctrl -c TWL
+wait_for_exit "$twl_pid" 10
+
+printf 'keep me' | xclip -selection clipboard 2>/dev/null
+printf 'program=twl\r\ncaptureandcopy=0\r\ncopyas=RGB\r\n' >"$user_folder/set.set"
+start_program
+bar=$(wait_for_bar)
+xdotool windowfocus --sync "$bar" key ctrl+c
+sleep 0.3
+got=$(xclip -o -selection clipboard 2>/dev/null)
+check "with Auto Copy off the clipboard keeps its text (got '$got')" test "$got" = "keep me"
+finish
