@@ -1,0 +1,22 @@
+#pragma once
+// The screen as the eye dropper sees it: the virtual screen's rectangle, one region read per
+// tick, and the pointer.
+
+#include "sampling/screen_geometry.h"
+#include "sampling/source_block.h"
+
+namespace twl {
+
+class ScreenReader {
+public:
+    virtual ~ScreenReader() = default;
+    // The virtual screen: all monitors together.
+    virtual ScreenRect Desktop() const = 0;
+    // Fills the block with the screen pixels of area (0x00RRGGBB); pixels outside the virtual
+    // screen hold kOutsidePixel.
+    virtual void Read(const ScreenRect& area, SourceBlock& block) = 0;
+    virtual ScreenPoint CursorPos() const = 0;
+    virtual void SetCursorPos(ScreenPoint point) = 0;
+};
+
+} // namespace twl
