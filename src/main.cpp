@@ -8,6 +8,7 @@
 #include "platform/qt_clipboard.h"
 #include "platform/qt_dialogs.h"
 #include "platform/qt_shell.h"
+#include "platform/x11_screen_reader.h"
 
 #include <QStandardPaths>
 
@@ -21,6 +22,7 @@ int main(int argc, char** argv) {
     twl::QtDialogs dialogs;
     twl::QtShell shell;
     twl::QtClipboard clipboard;
+    twl::X11ScreenReader screen;
     app.SetDialogs(&dialogs);
 
     const std::string configFolder =
@@ -33,7 +35,7 @@ int main(int argc, char** argv) {
     environment.autostartFolder = std::filesystem::path(configFolder) / "autostart";
     environment.windowsVersionCode = twl::WindowsVersionCode();
 
-    twl::Program program(twl::Services{dialogs, shell, clipboard}, environment);
+    twl::Program program(twl::Services{dialogs, shell, clipboard, screen}, environment);
     if (!program.Start()) {
         return 0;
     }

@@ -2,15 +2,19 @@
 
 #include "app/autostart.h"
 #include "app/form1.h"
+#include "app/help_page.h"
 #include "app/single_instance.h"
 #include "palette/palette_controller.h"
 #include "platform/dialogs.h"
 #include "platform/shell.h"
+#include "platform/window_position_sync.h"
+#include "sampling/form2.h"
 #include "shell/window_placer.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QScreen>
 
 namespace twl {
@@ -88,6 +92,7 @@ bool Program::Start() {
     LoadColorValueFormats(formats_, folders_.sharedDataFolder, folders_.programFolder);
     form1_->ApplyStayOnTop(settings_.stayOnTop);
 
+    CreateEyeDropper();
     for (const auto& create : hooks_.createWindows) {
         create();
     }
@@ -95,6 +100,61 @@ bool Program::Start() {
         form1_->show();
     }
     return true;
+}
+
+void Program::CreateEyeDropper() {
+    form2_ = std::make_unique<Form2>(settings_, formats_, services_.screen, services_.clipboard,
+                                     services_.dialogs);
+    placer_->SetEyeDropper(form2_.get());
+    EyeDropperHooks& hooks = form2_->Hooks();
+    hooks.addColor = [this](TColor color) { palette_->AddColorToPalette(color); };
+    hooks.firstSlotColor = [this] { return NewestColor(); };
+    hooks.placeEyeDropper = [this] { placer_->PlaceEyeDropper(); };
+    hooks.placeQuickPalette = [this] { placer_->PlaceQuickPalette(); };
+    hooks.eyeDropperCommand = [this] { EyeDropperCommand(); };
+    hooks.openHelp = [this](const std::string& page) {
+        OpenHelpPage(services_.shell, folders_.programFolder, page);
+    };
+    // X11 shows the program's own windows in a screen read: the magnifier leaves them out.
+    form2_->Sampler().SetOwnWindows([this] {
+        std::vector<ScreenRect> own;
+        for (const QWidget* window :
+             {static_cast<QWidget*>(form1_.get()), static_cast<QWidget*>(form2_.get())}) {
+            if (window->isVisible()) {
+                const QRect frame = window->frameGeometry();
+                own.push_back({frame.x(), frame.y(), frame.width(), frame.height()});
+            }
+        }
+        return own;
+    });
+    PressableLabel* button = palette_->View().EyeDropperButton();
+    button->onPress = [this](QMouseEvent* event) {
+        if (event->button() == Qt::LeftButton) {
+            form2_->BeginBarPick();
+        }
+    };
+    button->onRelease = [this](QMouseEvent* event) {
+        if (event->button() == Qt::LeftButton) {
+            form2_->EndBarPick();
+        }
+    };
+    // The bar's button does nothing while the pointer moves: the timer samples.
+    button->onMove = [](QMouseEvent*) {};
+    hooks_.collectSettings.push_back(
+        [this](Settings& settings) { form2_->CollectSettings(settings); });
+}
+
+void Program::EyeDropperCommand() {
+    form2_->ShowEyeDropper();
+    placer_->PlaceEyeDropper();
+    placer_->PlaceQuickPalette();
+}
+
+std::optional<TColor> Program::NewestColor() const {
+    if (palette_->Model().Count() == 0) {
+        return std::nullopt;
+    }
+    return palette_->SlotColor(1);
 }
 
 void Program::BringForward() {
@@ -107,8 +167,9 @@ void Program::BringForward() {
 }
 
 void Program::CollectLiveSettings() {
-    settings_.barLeft = form1_->x();
-    settings_.barTop = form1_->y();
+    const QPoint bar = SyncWindowPosition(*form1_);
+    settings_.barLeft = bar.x();
+    settings_.barTop = bar.y();
     const auto screens = QGuiApplication::screens();
     settings_.monitor = std::max<qsizetype>(0, screens.indexOf(form1_->screen()));
     for (const auto& collect : hooks_.collectSettings) {
@@ -128,7 +189,8 @@ void Program::Exit() {
         return;
     }
     ended_ = true;
-    RunHook(hooks_.writeMagnifiedImage);
+    // A picture that cannot be written is no reason to stop the exit.
+    form2_->WriteMagnifiedBitmap(folders_.userDataFolder + "magnified.bmp");
     palette_->SavePalette(folders_.userDataFolder);
     SaveSettingsOrReport();
     SaveFormats();

@@ -21,6 +21,8 @@ class QKeyEvent;
 namespace twl {
 
 class Clipboard;
+class Form2;
+class ScreenReader;
 class Dialogs;
 class Form1;
 class PaletteController;
@@ -33,6 +35,7 @@ struct Services {
     Dialogs& dialogs;
     Shell& shell;
     Clipboard& clipboard;
+    ScreenReader& screen;
 };
 
 // Where the program lives and what system it runs on.
@@ -49,7 +52,6 @@ struct ProgramEnvironment {
 struct ProgramHooks {
     std::function<void()> registerHotkey;
     std::vector<std::function<void()>> createWindows;
-    std::function<void()> writeMagnifiedImage;
     // Text and a swatch picture together on the clipboard (the automatic copy with swatch).
     CopyTextAndSwatchFn copyTextAndSwatch;
     // Lets windows put their live state (positions, options) into the settings before a save.
@@ -78,6 +80,7 @@ public:
     Form1& MainBar() { return *form1_; }
     PaletteController& Palette() { return *palette_; }
     WindowPlacer& Placer() { return *placer_; }
+    Form2& EyeDropper() { return *form2_; }
     Services& Platform() { return services_; }
 
     // Shows the main bar and brings it forward (a second copy asks for this).
@@ -86,6 +89,11 @@ public:
     FormatList& Formats() { return formats_; }
     // With Auto Copy on, copies the newest colour in the "copyas" format.
     void AutoCopyNewest();
+    // The newest palette colour, if the palette has any.
+    std::optional<TColor> NewestColor() const;
+
+    // The Eye Dropper command: shows the Eye Dropper beside the bar.
+    void EyeDropperCommand();
 
 private:
     void CollectLiveSettings();
@@ -93,6 +101,7 @@ private:
     void Quit();
     void SaveFormats();
     bool OnBarKey(QKeyEvent* event);
+    void CreateEyeDropper();
 
     Services services_;
     ProgramEnvironment environment_;
@@ -105,6 +114,7 @@ private:
     std::unique_ptr<Form1> form1_;
     std::unique_ptr<PaletteController> palette_;
     std::unique_ptr<WindowPlacer> placer_;
+    std::unique_ptr<Form2> form2_;
     bool ended_ = false;
 };
 

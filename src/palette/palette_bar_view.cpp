@@ -1,6 +1,7 @@
 #include "palette/palette_bar_view.h"
 
 #include "palette/bar_pictures.h"
+#include "shell/filled_box.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -14,56 +15,17 @@ const QColor kFrameLineColor(128, 128, 128);
 const QColor kMarkerColor(192, 192, 192);
 constexpr int kStrip = 4;
 
-// A rectangle filled with one colour, with an optional 1-pixel outline in another.
-class Box : public QWidget {
-public:
-    Box(QWidget* parent, const QString& name, QColor fill, QColor outline)
-        : QWidget(parent), fill_(fill), outline_(outline) {
-        setObjectName(name);
-        setAttribute(Qt::WA_TransparentForMouseEvents);
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter painter(this);
-        painter.fillRect(rect(), fill_);
-        painter.setPen(outline_);
-        painter.drawRect(rect().adjusted(0, 0, -1, -1));
-    }
-
-private:
-    QColor fill_;
-    QColor outline_;
-};
-
 QRect ToQRect(const PixelRect& r) {
     return QRect(r.left, r.top, r.width, r.height);
 }
 
 } // namespace
 
-void PressablePicture::mousePressEvent(QMouseEvent* event) {
-    if (onPress) {
-        onPress(event);
-    }
-}
-
-void PressablePicture::mouseMoveEvent(QMouseEvent* event) {
-    if (onMove) {
-        onMove(event);
-    }
-}
-
-void PressablePicture::mouseReleaseEvent(QMouseEvent* event) {
-    if (onRelease) {
-        onRelease(event);
-    }
-}
-
 PaletteBarView::PaletteBarView(QWidget* bar, SlotSwatch::Events* events) : bar_(bar) {
     const char* stripNames[] = {"kenarSol", "kenarSag", "kenarUst", "kenarAlt"};
     for (std::size_t i = 0; i < strips_.size(); ++i) {
-        strips_[i] = new Box(bar, QString::fromLatin1(stripNames[i]), kStripColor, kStripColor);
+        strips_[i] = new FilledBox(bar, QString::fromLatin1(stripNames[i]), kStripColor);
+        strips_[i]->setAttribute(Qt::WA_TransparentForMouseEvents);
     }
 
     title_ = new PressablePicture(bar);
@@ -79,14 +41,15 @@ PaletteBarView::PaletteBarView(QWidget* bar, SlotSwatch::Events* events) : bar_(
 
     for (int slot = 1; slot <= kPaletteSlotCount; ++slot) {
         const auto i = static_cast<std::size_t>(slot - 1);
-        frames_[i] = new Box(bar, QStringLiteral("C%1PNL").arg(slot), Qt::white, kFrameLineColor);
-        frames_[i]->setAttribute(Qt::WA_TransparentForMouseEvents, false);
+        frames_[i] =
+            new FilledBox(bar, QStringLiteral("C%1PNL").arg(slot), Qt::white, kFrameLineColor);
         frames_[i]->setGeometry(ToQRect(SlotFrameRect(slot)));
         swatches_[i] = new SlotSwatch(slot - 1, events, frames_[i]);
         swatches_[i]->setGeometry(ToQRect(SlotSwatchRect()));
     }
 
-    marker_ = new Box(bar, QStringLiteral("MoveColorSHP"), kMarkerColor, kMarkerColor);
+    marker_ = new FilledBox(bar, QStringLiteral("MoveColorSHP"), kMarkerColor);
+    marker_->setAttribute(Qt::WA_TransparentForMouseEvents);
     marker_->setGeometry(kInsertionMarkerLeft, 0, kInsertionMarkerWidth, kInsertionMarkerHeight);
     marker_->hide();
 }

@@ -5,28 +5,14 @@
 
 #include "palette/palette_bar.h"
 #include "palette/slot_swatch.h"
-
-#include <QLabel>
+#include "shell/pressable_label.h"
 
 #include <array>
 #include <functional>
 
 namespace twl {
 
-// A picture that reports presses (TitleIMG, EyeDropperIMG).
-class PressablePicture : public QLabel {
-    Q_OBJECT
-public:
-    using QLabel::QLabel;
-    std::function<void(QMouseEvent*)> onPress;
-    std::function<void(QMouseEvent*)> onMove;
-    std::function<void(QMouseEvent*)> onRelease;
-
-protected:
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-};
+using PressablePicture = PressableLabel;
 
 class PaletteBarView {
 public:

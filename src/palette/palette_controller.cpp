@@ -1,6 +1,7 @@
 #include "palette/palette_controller.h"
 
 #include "platform/dialogs.h"
+#include "platform/window_position_sync.h"
 
 #include <QWidget>
 
@@ -53,7 +54,7 @@ void PaletteController::ShowPalette() {
 void PaletteController::SizePaletteBar() {
     const int count = palette_.Count();
     const int height = PaletteBarHeight(count);
-    bar_->resize(bar_->width(), height);
+    ResizeInPlace(*bar_, bar_->width(), height);
     if (const auto visible = VisibleSlotCount(count)) {
         view_->SetVisibleSlots(*visible);
     }
@@ -120,8 +121,8 @@ void PaletteController::OnLeftPress(int tag) {
 
 void PaletteController::OnRightPress(int tag) {
     (void)tag;
-    const PixelPoint point =
-        SlotMenuPoint(bar_->x(), bar_->y(), static_cast<int>(palette_.SelectedSlot()));
+    const QPoint bar = SyncWindowPosition(*bar_);
+    const PixelPoint point = SlotMenuPoint(bar.x(), bar.y(), palette_.SelectedSlot());
     Call(hooks_.openSlotMenu, QPoint(point.x, point.y));
 }
 

@@ -16,9 +16,21 @@ class FakeDialogs : public Dialogs {
 public:
     void ShowMessage(const std::string& text) override { messages.push_back(text); }
     void ShowError(const std::string& text) override { errors.push_back(text); }
+    std::optional<std::string> AskSaveFileName(const std::string& filters, int filterIndex,
+                                               const std::string& defaultExtension) override {
+        saveDialogs.push_back({filters, filterIndex, defaultExtension});
+        return saveAnswer;
+    }
 
+    struct SaveDialog {
+        std::string filters;
+        int filterIndex;
+        std::string defaultExtension;
+    };
     std::vector<std::string> messages;
     std::vector<std::string> errors;
+    std::vector<SaveDialog> saveDialogs;
+    std::optional<std::string> saveAnswer; // what the next save dialog answers
 };
 
 class FakeShell : public Shell {

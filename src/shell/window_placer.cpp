@@ -1,6 +1,7 @@
 #include "shell/window_placer.h"
 
 #include "app/settings.h"
+#include "platform/window_position_sync.h"
 #include "shell/placement.h"
 
 #include <QGuiApplication>
@@ -15,13 +16,15 @@ void Apply(QWidget* window, const WindowPosition& position) {
     if (window == nullptr || !position.Moves()) {
         return;
     }
-    window->move(position.left.value_or(window->x()), position.top.value_or(window->y()));
+    const QPoint now = SyncWindowPosition(*window);
+    window->move(position.left.value_or(now.x()), position.top.value_or(now.y()));
 }
 
-BarPlacement Measure(const QWidget& bar, const QWidget* quickPalette) {
+BarPlacement Measure(QWidget& bar, const QWidget* quickPalette) {
     BarPlacement placement;
-    placement.barLeft = bar.x();
-    placement.barTop = bar.y();
+    const QPoint barPosition = SyncWindowPosition(bar);
+    placement.barLeft = barPosition.x();
+    placement.barTop = barPosition.y();
     placement.barWidth = bar.width();
     placement.quickPaletteWidth =
         quickPalette != nullptr ? quickPalette->width() : WindowPlacer::kQuickPaletteWidth;
@@ -59,8 +62,8 @@ void WindowPlacer::PlaceQuickPalette() {
     }
     EyeDropperState eye;
     if (eyeDropper_ != nullptr) {
-        eye = {eyeDropper_->isVisible(), settings_.snapEyeDropper, eyeDropper_->y(),
-               eyeDropper_->height()};
+        eye = {eyeDropper_->isVisible(), settings_.snapEyeDropper,
+               SyncWindowPosition(*eyeDropper_).y(), eyeDropper_->height()};
     }
     Apply(quickPalette_,
           twl::PlaceQuickPalette(settings_.snapQuickPal, Measure(bar_, quickPalette_), eye));

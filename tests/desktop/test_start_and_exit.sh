@@ -21,4 +21,6 @@ check "set.set is written" test -f "$settings"
 check "set.set has the 45 lines of a save" test "$(wc -l <"$settings")" = 45
 check "the first run is over" grep -qx $'firstrun=0\r' "$settings"
 check "lines end in CR LF" grep -qx $'program=twl\r' "$settings"
+check "the bar's place is saved" grep -qx $'top=209\r' "$settings"
+check "the bar's left is saved" grep -qx $'left=395\r' "$settings"
 finish

@@ -5,6 +5,7 @@
 #include "app/program.h"
 #include "app/text_file.h"
 #include "palette/palette_controller.h"
+#include "platform/fake_screen.h"
 #include "platform/fake_services.h"
 #include "temp_folder.h"
 
@@ -36,10 +37,11 @@ protected:
     FakeDialogs dialogs_;
     FakeShell shell_;
     FakeClipboard clipboard_;
+    FakeScreen screen_{1280, 1024, 0x336699};
 };
 
 TEST_F(ProgramTest, FirstStartShowsABorderlessToolBarAtItsBuiltInPlace) {
-    Program program(Services{dialogs_, shell_, clipboard_}, Environment());
+    Program program(Services{dialogs_, shell_, clipboard_, screen_}, Environment());
     ASSERT_TRUE(program.Start());
     Form1& bar = program.MainBar();
     EXPECT_TRUE(bar.isVisible());
@@ -56,7 +58,7 @@ TEST_F(ProgramTest, FirstStartShowsABorderlessToolBarAtItsBuiltInPlace) {
 
 TEST_F(ProgramTest, ExitWritesTheWholeSettingsFileWithFirstRunDone) {
     {
-        Program program(Services{dialogs_, shell_, clipboard_}, Environment());
+        Program program(Services{dialogs_, shell_, clipboard_, screen_}, Environment());
         ASSERT_TRUE(program.Start());
         program.MainBar().move(100, 120);
         program.Exit();
@@ -72,35 +74,33 @@ TEST_F(ProgramTest, ExitWritesTheWholeSettingsFileWithFirstRunDone) {
     EXPECT_NE(bytes->find("program=twl\r\n"), std::string::npos);
 
     // The next start reads it back: the bar comes up where it was left.
-    Program again(Services{dialogs_, shell_, clipboard_}, Environment());
+    Program again(Services{dialogs_, shell_, clipboard_, screen_}, Environment());
     ASSERT_TRUE(again.Start());
     EXPECT_EQ(again.MainBar().pos(), QPoint(100, 120));
     EXPECT_FALSE(again.CurrentSettings().firstRunPending);
 }
 
 TEST_F(ProgramTest, EndOfSessionSavesSettingsAndPaletteButNotTheFormats) {
-    Program program(Services{dialogs_, shell_, clipboard_}, Environment());
-    std::vector<std::string> calls;
-    program.Hooks().writeMagnifiedImage = [&] { calls.push_back("magnified"); };
+    Program program(Services{dialogs_, shell_, clipboard_, screen_}, Environment());
     ASSERT_TRUE(program.Start());
+    program.EyeDropperCommand();
     program.EndSession();
-    EXPECT_TRUE(calls.empty());
+    EXPECT_FALSE(std::filesystem::exists(UserFile("magnified.bmp")));
     EXPECT_TRUE(std::filesystem::exists(UserFile("set.set")));
     EXPECT_FALSE(std::filesystem::exists(UserFile("cvf.ini")));
     EXPECT_TRUE(std::filesystem::exists(UserFile("colorset.dat")));
     program.Exit(); // the program has ended: nothing runs twice
-    EXPECT_TRUE(calls.empty());
+    EXPECT_FALSE(std::filesystem::exists(UserFile("cvf.ini")));
 }
 
-TEST_F(ProgramTest, ExitSavesInOrderAndReportsASettingsFileThatCannotBeWritten) {
-    Program program(Services{dialogs_, shell_, clipboard_}, Environment());
-    std::vector<std::string> calls;
-    program.Hooks().writeMagnifiedImage = [&] { calls.push_back("magnified"); };
+TEST_F(ProgramTest, ExitSavesEverythingAndReportsASettingsFileThatCannotBeWritten) {
+    Program program(Services{dialogs_, shell_, clipboard_, screen_}, Environment());
     ASSERT_TRUE(program.Start());
+    program.EyeDropperCommand();
     // A folder where the settings file should be makes the save fail.
     std::filesystem::create_directories(UserFile("set.set") / "blocked");
     program.Exit();
-    EXPECT_EQ(calls, (std::vector<std::string>{"magnified"}));
+    EXPECT_TRUE(std::filesystem::exists(UserFile("magnified.bmp")));
     EXPECT_TRUE(std::filesystem::exists(UserFile("cvf.ini")));
     EXPECT_TRUE(std::filesystem::exists(home_.Path() / "config/Vantrel/Shared/cvf.ini"));
     EXPECT_TRUE(std::filesystem::exists(UserFile("colorset.dat")));
@@ -115,14 +115,14 @@ TEST_F(ProgramTest, ADamagedSettingsFileStartsWithWhatCanBeRead) {
         out << "program=twl\r\n\x01\x02\xff garbage\r\ntop=abc\r\nleft=77\r\n"
             << std::string(1 << 20, 'x') << "\nstayontop=1\n";
     }
-    Program program(Services{dialogs_, shell_, clipboard_}, Environment());
+    Program program(Services{dialogs_, shell_, clipboard_, screen_}, Environment());
     ASSERT_TRUE(program.Start());
     EXPECT_EQ(program.MainBar().pos(), QPoint(77, 209));
     EXPECT_TRUE(program.CurrentSettings().stayOnTop);
 }
 
 TEST_F(ProgramTest, CreatesTheLaterWindowsInOrderAfterTheBar) {
-    Program program(Services{dialogs_, shell_, clipboard_}, Environment());
+    Program program(Services{dialogs_, shell_, clipboard_, screen_}, Environment());
     std::vector<int> order;
     program.Hooks().createWindows = {[&] { order.push_back(1); }, [&] { order.push_back(2); }};
     ASSERT_TRUE(program.Start());
@@ -132,7 +132,7 @@ TEST_F(ProgramTest, CreatesTheLaterWindowsInOrderAfterTheBar) {
 TEST_F(ProgramTest, AddingAColourCopiesItWhileAutoCopyIsOn) {
     std::filesystem::create_directories(UserFile(""));
     WriteTextLines(UserFile("set.set"), {"program=twl", "captureandcopy=1", "copyas=rgb"});
-    Program program(Services{dialogs_, shell_, clipboard_}, Environment());
+    Program program(Services{dialogs_, shell_, clipboard_, screen_}, Environment());
     ASSERT_TRUE(program.Start());
     program.Palette().AddColorToPalette(MakeColor(51, 102, 153));
     EXPECT_EQ(clipboard_.text, "RGB(51,102,153)");
@@ -153,7 +153,7 @@ TEST_F(ProgramTest, AddingAColourCopiesItWhileAutoCopyIsOn) {
 TEST_F(ProgramTest, WithAutoCopyOffTheClipboardIsLeftAlone) {
     std::filesystem::create_directories(UserFile(""));
     WriteTextLines(UserFile("set.set"), {"program=twl", "captureandcopy=0"});
-    Program program(Services{dialogs_, shell_, clipboard_}, Environment());
+    Program program(Services{dialogs_, shell_, clipboard_, screen_}, Environment());
     ASSERT_TRUE(program.Start());
     program.Palette().AddColorToPalette(MakeColor(51, 102, 153));
     QKeyEvent ctrlC(QEvent::KeyPress, Qt::Key_C, Qt::ControlModifier, QStringLiteral("c"));
@@ -165,7 +165,7 @@ TEST_F(ProgramTest, TheFormatsFileIsReadFromTheSharedFolder) {
     std::filesystem::create_directories(home_.Path() / "config/Vantrel/Shared");
     WriteTextLines(home_.Path() / "config/Vantrel/Shared/cvf.ini",
                    {"HEX with #=#{rh}{gh}{r}", "CSS=color: #{rh}{gh}{bh}"});
-    Program program(Services{dialogs_, shell_, clipboard_}, Environment());
+    Program program(Services{dialogs_, shell_, clipboard_, screen_}, Environment());
     ASSERT_TRUE(program.Start());
     EXPECT_EQ(program.Formats().Template("hex with #"), "#{rh}{gh}{bh}");
     EXPECT_EQ(program.Formats().Names(), (std::vector<std::string>{"HEX with #", "CSS"}));

@@ -1,0 +1,26 @@
+#include "shell/filled_box.h"
+
+#include <QPainter>
+
+namespace twl {
+
+FilledBox::FilledBox(QWidget* parent, const QString& name, QColor fill, QColor outline)
+    : QWidget(parent), fill_(fill), outline_(outline) {
+    setObjectName(name);
+}
+
+void FilledBox::SetFill(QColor fill) {
+    if (fill != fill_) {
+        fill_ = fill;
+        update();
+    }
+}
+
+void FilledBox::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), fill_);
+    painter.setPen(outline_);
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+} // namespace twl

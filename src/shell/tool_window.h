@@ -1,0 +1,42 @@
+#pragma once
+// What the tool windows share: borderless, black, a 2-pixel grey frame, no task-bar entry,
+// moved by a left press on their title or background, their menu on a right press, centred on
+// the screen at their first showing and left where they are after that.
+
+#include <QWidget>
+
+#include <functional>
+
+class QMenu;
+
+namespace twl {
+
+class ToolWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit ToolWindow(const QString& name, QWidget* parent = nullptr);
+
+    // Presses on the window's background and on these handles move it (left) or open the menu
+    // at the pointer (right).
+    void AddMoveHandle(QWidget* handle);
+    void SetWindowMenu(QMenu* menu) { windowMenu_ = menu; }
+    QMenu* WindowMenu() const { return windowMenu_; }
+
+    // Shows the window; the first showing centres it on the screen.
+    void ShowWindow();
+    bool ShownBefore() const { return shownBefore_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // A left press moves the window with the pointer, a right press opens the window menu.
+    bool HandlePress(QMouseEvent* event);
+
+    QMenu* windowMenu_ = nullptr;
+    bool shownBefore_ = false;
+};
+
+} // namespace twl

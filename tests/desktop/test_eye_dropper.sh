@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# A drag from the bar's eye-dropper button picks the colour under the pointer; the magnified
+# picture is saved as PNG, GIF and BMP files that other programs read.
+source "$(dirname "$0")/lib.sh"
+start_desktop
+xsetroot -solid '#336699'
+start_program
+bar=$(wait_for_bar)
+check "the main bar appears" test -n "$bar"
+read -r left top <<<"$(window_position "$bar")"
+
+# Press on the eye-dropper button, drag over the desktop, release there.
+xdotool mousemove --sync $((left + 20)) $((top + 36)) mousedown 1
+sleep 0.3
+for x in 700 750 800; do
+    xdotool mousemove --sync "$x" 600
+    sleep 0.15
+done
+sleep 0.2
+xdotool mouseup 1
+sleep 0.3
+check "the bar stays where it was while it grows" test "$(window_position "$bar")" = "$left $top "
+eye=$(xdotool search --onlyvisible --name '^Eye Dropper$' | head -n 1)
+check "the Eye Dropper window shows during the pick" test -n "$eye"
+check "the Eye Dropper opens on the right of the bar, 40 below its top" \
+    test "$(window_position "$eye")" = "$((left + 42)) $((top + 40)) "
+
+# Save the picture through the window menu: Shift+F10, "Save Image as", then a format.
+save_picture() { # ITEM-NUMBER PATH
+    xdotool windowactivate --sync "$eye" 2>/dev/null || xdotool windowfocus --sync "$eye"
+    xdotool key --delay 80 shift+F10 Down Down Down Down Down Down Down Down Right
+    for _ in $(seq "$1"); do xdotool key --delay 80 Down; done
+    xdotool key --delay 80 Up Return
+    sleep 1
+    xdotool type --delay 20 "$2"
+    xdotool key --delay 80 Return
+    wait_for_file "$2"
+}
+save_picture 1 "$work/shot.png"
+save_picture 2 "$work/shot.bmp"
+save_picture 3 "$work/shot.gif"
+check "the PNG reads back as a 289 x 289 picture" \
+    bash -c "pngcheck '$work/shot.png' | grep -q '289x289'"
+check "the GIF is a GIF whatever its colours" bash -c "giftext '$work/shot.gif' | grep -q 'Width = 289'"
+check "the BMP opens in ImageMagick" \
+    bash -c "identify '$work/shot.bmp' | grep -q 'BMP3 289x289'"
+check "the saved picture shows the desktop colour" \
+    test "$(convert "$work/shot.png" -crop 1x1+250+41 -depth 8 txt:- | sed -nE '2s/.*\(([0-9]+),([0-9]+),([0-9]+).*/\1,\2,\3/p')" = 51,102,153
+
+wmctrl -c TWL
+check "the program ends" wait_for_exit "$twl_pid" 10
+check "the picked colour is slot 1" bash -c "head -n 1 '$user_folder/colorset.dat' | grep -qx \$'\\\$00996633\\r'"
+check "magnified.bmp is written at exit" \
+    bash -c "identify '$user_folder/magnified.bmp' | grep -q 'BMP3 289x289'"
+finish

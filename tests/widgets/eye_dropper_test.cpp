@@ -1,0 +1,286 @@
+// The Eye Dropper window on an in-memory screen: pick gestures, keys, menus, the value lines,
+// the web-safe warning, the comparison and saving the picture.
+
+#include "app/settings.h"
+#include "color/color_formats.h"
+#include "color/format_list.h"
+#include "platform/fake_screen.h"
+#include "platform/fake_services.h"
+#include "sampling/form2.h"
+#include "temp_folder.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+namespace twl {
+namespace {
+
+class EyeDropperTest : public ::testing::Test {
+protected:
+    EyeDropperTest() : formats_(DefaultColorValueFormats()) {
+        settings_.magnifierSize = 0;
+        settings_.zoomLevel = 2;
+        settings_.samplingMode = 0;
+        // A grey screen with one coloured pixel at (100, 50).
+        screen_.Fill(800, 600, 0x808080);
+        screen_.SetPixel({100, 50}, 0x336699);
+    }
+    Form2& Window() {
+        if (!form2_) {
+            form2_ = std::make_unique<Form2>(settings_, formats_, screen_, clipboard_, dialogs_);
+            form2_->Hooks().addColor = [this](TColor color) { added_.push_back(color); };
+            form2_->Hooks().firstSlotColor = [this] { return newest_; };
+        }
+        return *form2_;
+    }
+    void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier, QString text = {}) {
+        QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
+        QApplication::sendEvent(&Window(), &press);
+    }
+    void Mouse(QWidget* widget, QEvent::Type type, Qt::MouseButton button) {
+        QMouseEvent event(type, QPointF(3, 3), widget->mapToGlobal(QPointF(3, 3)), button,
+                          type == QEvent::MouseButtonRelease ? Qt::NoButton : button,
+                          Qt::NoModifier);
+        QApplication::sendEvent(widget, &event);
+    }
+    std::uint32_t ImagePixel(int x, int y) { return Window().Sampler().Image().At(x, y); }
+
+    Settings settings_;
+    FormatList formats_;
+    FakeScreen screen_;
+    FakeClipboard clipboard_;
+    FakeDialogs dialogs_;
+    std::vector<TColor> added_;
+    std::optional<TColor> newest_;
+    std::unique_ptr<Form2> form2_;
+};
+
+TEST_F(EyeDropperTest, StartsFromTheStoredColourAndFormats) {
+    settings_.lastEyeColor = MakeColor(51, 102, 153);
+    Form2& window = Window();
+    EXPECT_EQ(window.Label(0)->text(), "RGB(51,102,153)");
+    EXPECT_EQ(window.Label(1)->text(), "HSL(210,50,40)");
+    EXPECT_EQ(window.Label(2)->text(), "#336699"); // "Hex with #" names "HEX with #"
+    EXPECT_EQ(window.size(), QSize(169, 234));
+}
+
+TEST_F(EyeDropperTest, ShowingSizesTheWindowAndSamplesAtTheLastPoint) {
+    Form2& window = Window();
+    window.ShowEyeDropper();
+    EXPECT_EQ(window.size(), QSize(169, 234));
+    EXPECT_EQ(window.EyeIMG()->size(), QSize(145, 145));
+    // The first picture is drawn around (0, 0): its left and top halves are silver.
+    EXPECT_EQ(ImagePixel(10, 10), kImageSilver);
+    window.SetMagnifierSize(1);
+    EXPECT_EQ(window.size(), QSize(313, 378));
+    EXPECT_EQ(window.EyePNL()->geometry(), QRect(10, 27, 293, 293));
+    EXPECT_EQ(window.EyeIMG()->size(), QSize(289, 289));
+    EXPECT_EQ(window.Label(0)->y(), 183 + 144);
+    EXPECT_TRUE(window.Menus().big->isChecked());
+    EXPECT_FALSE(window.Menus().normal->isChecked());
+}
+
+TEST_F(EyeDropperTest, APressAndReleaseOnThePictureAddsTheColourAtTheShownPoint) {
+    Form2& window = Window();
+    window.ShowEyeDropper();
+    window.move(300, 200);
+    window.Sampler().State().currentPoint = {100, 50};
+    window.RenderMagnifier(NudgeDirection::None, 0);
+    Mouse(window.EyeIMG(), QEvent::MouseButtonPress, Qt::LeftButton);
+    EXPECT_EQ(screen_.CursorPos(), (ScreenPoint{100, 50})); // the pointer jumps there
+    EXPECT_TRUE(window.Picking());
+    Mouse(window.EyeIMG(), QEvent::MouseButtonRelease, Qt::LeftButton);
+    EXPECT_FALSE(window.Picking());
+    EXPECT_EQ(added_, std::vector<TColor>{MakeColor(0x33, 0x66, 0x99)});
+    EXPECT_EQ(screen_.CursorPos(), (ScreenPoint{300 + 88, 200 + 105}));
+}
+
+TEST_F(EyeDropperTest, CtrlEnterAddsTheColourSampledAtTheFirstShowing) {
+    screen_.SetPixel({0, 0}, 0x112233);
+    Form2& window = Window();
+    window.ShowEyeDropper();
+    Key(Qt::Key_Return, Qt::ControlModifier);
+    EXPECT_EQ(added_, std::vector<TColor>{MakeColor(0x11, 0x22, 0x33)});
+    Key(Qt::Key_Return); // without Ctrl nothing is added
+    EXPECT_EQ(added_.size(), 1u);
+}
+
+TEST_F(EyeDropperTest, ArrowsNudgeThePointAndShiftAddsFiveMore) {
+    Form2& window = Window();
+    window.ShowEyeDropper();
+    window.Sampler().State().currentPoint = {3, 40};
+    Key(Qt::Key_Left, Qt::ShiftModifier);
+    EXPECT_EQ(window.Sampler().State().currentPoint, (ScreenPoint{-3, 40}));
+    window.Sampler().State().currentPoint = {0, 40};
+    Key(Qt::Key_Left);
+    EXPECT_EQ(window.Sampler().State().currentPoint, (ScreenPoint{0, 40}));
+    Key(Qt::Key_Down);
+    EXPECT_EQ(window.Sampler().State().currentPoint, (ScreenPoint{0, 41}));
+    EXPECT_EQ(screen_.cursorMoves, 0); // nudges never move the pointer
+}
+
+TEST_F(EyeDropperTest, ZoomStepsByPlusMinusAndTheWheelWithinTwoToEight) {
+    Form2& window = Window();
+    window.ShowEyeDropper();
+    Key(Qt::Key_Plus, Qt::NoModifier, QStringLiteral("+"));
+    EXPECT_EQ(window.Sampler().State().zoomLevel, 3);
+    EXPECT_TRUE(window.Menus().zoom[0][2]->isChecked());
+    EXPECT_TRUE(window.Menus().zoom[1][2]->isChecked());
+    Key(Qt::Key_Plus, Qt::NoModifier, QStringLiteral("+"));
+    const int readsAt8x = screen_.reads;
+    Key(Qt::Key_Plus, Qt::NoModifier, QStringLiteral("+"));
+    EXPECT_EQ(window.Sampler().State().zoomLevel, 4);
+    EXPECT_EQ(screen_.reads, readsAt8x); // nothing redrawn
+    QWheelEvent wheel(QPointF(5, 5), QPointF(5, 5), QPoint(), QPoint(0, -120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&window, &wheel);
+    EXPECT_EQ(window.Sampler().State().zoomLevel, 3);
+    QWheelEvent bigger(QPointF(5, 5), QPointF(5, 5), QPoint(), QPoint(0, 120), Qt::NoButton,
+                       Qt::ControlModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&window, &bigger);
+    EXPECT_EQ(window.Sampler().State().magnifierSize, 1);
+    EXPECT_EQ(window.Sampler().State().zoomLevel, 3);
+}
+
+TEST_F(EyeDropperTest, ChangingTheSamplingModeSamplesAgainAtTheSamePoint) {
+    Form2& window = Window();
+    window.ShowEyeDropper();
+    window.Sampler().State().currentPoint = {100, 50};
+    window.RenderMagnifier(NudgeDirection::None, 0);
+    EXPECT_EQ(window.Sampler().SampledColor(), MakeColor(0x33, 0x66, 0x99));
+    Key(Qt::Key_2, Qt::ControlModifier); // 3x3
+    EXPECT_EQ(window.Sampler().State().samplingMode, 1);
+    // (8 × 128 + 51) / 9 = 119, (8 × 128 + 102) / 9 = 125, (8 × 128 + 153) / 9 = 130
+    EXPECT_EQ(window.Sampler().SampledColor(), MakeColor(119, 125, 130));
+    EXPECT_TRUE(window.Menus().sampling[0][1]->isChecked());
+    EXPECT_TRUE(window.Menus().sampling[1][1]->isChecked());
+}
+
+TEST_F(EyeDropperTest, TheComparisonShowsOnlyInBigSizeAndMarksEqualColours) {
+    Form2& window = Window();
+    window.ShowEyeDropper();
+    const QRect visible = window.rect();
+    EXPECT_FALSE(visible.intersects(window.ComparePNL()->geometry())); // Normal: outside
+    window.SetMagnifierSize(1);
+    EXPECT_TRUE(window.rect().contains(window.ComparePNL()->geometry()));
+
+    screen_.Fill(800, 600, 0xFFFFFF);
+    newest_ = MakeColor(255, 255, 255);
+    window.RenderMagnifier(NudgeDirection::None, 0);
+    EXPECT_TRUE(window.CompareLBL()->isVisibleTo(&window));
+    EXPECT_EQ(window.CompareLBL()->palette().color(QPalette::WindowText), QColor(Qt::black));
+    newest_ = MakeColor(0, 0, 0);
+    window.RenderMagnifier(NudgeDirection::None, 0);
+    EXPECT_FALSE(window.CompareLBL()->isVisibleTo(&window));
+}
+
+TEST_F(EyeDropperTest, TheWebSafeWarningFollowsTheColourAndItsOption) {
+    Form2& window = Window();
+    window.ShowEyeDropper();
+    window.Sampler().State().currentPoint = {100, 50};
+    window.RenderMagnifier(NudgeDirection::None, 0); // #336699 is web safe
+    EXPECT_FALSE(window.PropWSIMG()->isVisibleTo(&window));
+    window.Sampler().State().currentPoint = {200, 50}; // grey 128 is not
+    window.RenderMagnifier(NudgeDirection::None, 0);
+    EXPECT_TRUE(window.PropWSIMG()->isVisibleTo(&window));
+    window.Menus().showWebSafeInfo->trigger();
+    EXPECT_FALSE(window.PropWSIMG()->isVisibleTo(&window));
+    EXPECT_FALSE(settings_.eyeShowWebSafeInfo);
+    window.Menus().showWebSafeInfo->trigger();
+    EXPECT_TRUE(window.PropWSIMG()->isVisibleTo(&window));
+    EXPECT_TRUE(window.Menus().showWebSafeInfo->isChecked());
+}
+
+TEST_F(EyeDropperTest, ClickingAValueLineCopiesItsCaption) {
+    settings_.lastEyeColor = MakeColor(51, 102, 153);
+    Form2& window = Window();
+    Mouse(window.Label(2), QEvent::MouseButtonPress, Qt::LeftButton);
+    EXPECT_EQ(clipboard_.text, "#336699");
+}
+
+TEST_F(EyeDropperTest, SavingFollowsTheMenuItemNotTheTypedExtension) {
+    TempFolder folder;
+    Form2& window = Window();
+    window.ShowEyeDropper();
+    const std::string path = (folder.Path() / "picture.bmp").string();
+    dialogs_.saveAnswer = path;
+    window.Menus().saveGif->trigger();
+    ASSERT_EQ(dialogs_.saveDialogs.size(), 1u);
+    EXPECT_EQ(dialogs_.saveDialogs[0].filters,
+              "Bitmap Image|*.bmp|PNG Image|*.png|GIF Image|*.gif");
+    EXPECT_EQ(dialogs_.saveDialogs[0].filterIndex, 3);
+    std::ifstream in(path, std::ios::binary);
+    std::string head(6, '\0');
+    in.read(head.data(), 6);
+    EXPECT_EQ(head, "GIF89a");
+
+    dialogs_.saveAnswer = (folder.Path() / "missing" / "x.png").string();
+    window.Menus().savePng->trigger();
+    EXPECT_EQ(dialogs_.messages, std::vector<std::string>{"Sorry! Cannot save image!"});
+    dialogs_.saveAnswer.reset(); // cancelled: nothing happens
+    window.Menus().saveBmp->trigger();
+    EXPECT_EQ(dialogs_.messages.size(), 1u);
+}
+
+TEST_F(EyeDropperTest, MenusCarryTheirCaptionsInOrder) {
+    Form2& window = Window();
+    QStringList picture;
+    for (QAction* action : window.Menus().eyeImgMenu->actions()) {
+        picture << (action->isSeparator() ? QStringLiteral("-") : action->text());
+    }
+    EXPECT_EQ(picture,
+              (QStringList{"&2x", "&4x", "&6x", "&8x", "-", "&Single Pixel", "3x3", "5x5"}));
+    QStringList main;
+    for (QAction* action : window.Menus().eyeMenu->actions()) {
+        main << (action->isSeparator() ? QStringLiteral("-") : action->text());
+    }
+    EXPECT_EQ(main,
+              (QStringList{"Zoom", "Sampling", "Magnifier Size", "-", "Add Color to Palette", "-",
+                           "Show Grid", "Show Web Safe Info", "Auto Position", "-", "Save Image as",
+                           "Copy Image", "-", "More Options...", "Close Eye Dropper"}));
+    EXPECT_TRUE(window.Menus().zoom[0][1]->isChecked()); // zoom 2 is 4x
+    EXPECT_TRUE(window.Menus().autoPosition->isChecked());
+    window.Menus().autoPosition->trigger();
+    EXPECT_FALSE(settings_.snapEyeDropper);
+}
+
+TEST_F(EyeDropperTest, TheProgramsOwnWindowsAreLeftOutOfThePicture) {
+    Form2& window = Window();
+    window.Sampler().SetOwnWindows([] { return std::vector<ScreenRect>{{90, 40, 30, 30}}; });
+    window.ShowEyeDropper();
+    window.Sampler().State().currentPoint = {200, 50};
+    window.RenderMagnifier(NudgeDirection::None, 0);
+    const TColor before = window.Sampler().SampledColor();
+    // Over the window the colour is kept, not read from the window itself.
+    window.Sampler().State().currentPoint = {100, 50};
+    window.RenderMagnifier(NudgeDirection::None, 0);
+    EXPECT_EQ(window.Sampler().SampledColor(), before);
+    // The hotkey reads the screen as it is.
+    screen_.SetCursorPos({100, 50});
+    window.SampleColorAt({0, 0}, true);
+    EXPECT_EQ(window.Sampler().SampledColor(), MakeColor(0x33, 0x66, 0x99));
+}
+
+TEST_F(EyeDropperTest, CloseAndSettingsRoundTrip) {
+    Form2& window = Window();
+    int quickPlaced = 0;
+    window.Hooks().placeQuickPalette = [&] { ++quickPlaced; };
+    window.ShowEyeDropper();
+    window.move(40, 60);
+    Key(Qt::Key_Escape);
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(quickPlaced, 1);
+    Settings saved;
+    window.CollectSettings(saved);
+    EXPECT_EQ(saved.eyeLeft, 40);
+    EXPECT_EQ(saved.eyeTop, 60);
+    EXPECT_EQ(saved.zoomLevel, 2);
+    EXPECT_EQ(saved.magnifierSize, 0);
+}
+
+} // namespace
+} // namespace twl
