@@ -116,8 +116,12 @@ void Program::CreateEyeDropper() {
         OpenHelpPage(services_.shell, folders_.programFolder, page);
     };
     // X11 shows the program's own windows in a screen read: the magnifier leaves them out.
-    form2_->Sampler().SetOwnWindows([this] {
-        std::vector<ScreenRect> own;
+    // Their places are checked with the X server once as a pick begins, not on every tick.
+    hooks.pickStarting = [this] {
+        SyncWindowPosition(*form1_);
+        SyncWindowPosition(*form2_);
+    };
+    form2_->Sampler().SetOwnWindows([this](std::vector<ScreenRect>& own) {
         for (const QWidget* window :
              {static_cast<QWidget*>(form1_.get()), static_cast<QWidget*>(form2_.get())}) {
             if (window->isVisible()) {
@@ -125,7 +129,6 @@ void Program::CreateEyeDropper() {
                 own.push_back({frame.x(), frame.y(), frame.width(), frame.height()});
             }
         }
-        return own;
     });
     PressableLabel* button = palette_->View().EyeDropperButton();
     button->onPress = [this](QMouseEvent* event) {

@@ -16,6 +16,11 @@ public:
     // screen hold kOutsidePixel.
     virtual void Read(const ScreenRect& area, SourceBlock& block) = 0;
     virtual ScreenPoint CursorPos() const = 0;
+    // Read, then where the pointer is now; a reader may ask for both in one trip.
+    virtual ScreenPoint ReadAndLocatePointer(const ScreenRect& area, SourceBlock& block) {
+        Read(area, block);
+        return CursorPos();
+    }
     virtual void SetCursorPos(ScreenPoint point) = 0;
 };
 

@@ -90,6 +90,14 @@ X11ScreenReader::X11ScreenReader() : x11_(QtX11Connection()) {
     lsbFirst_ = setup.image_byte_order == XCB_IMAGE_ORDER_LSB_FIRST;
     root_ = {0, 0, screen.width_in_pixels, screen.height_in_pixels};
     RefreshRoot();
+    // The root's size changes only with the screens, which Qt follows through RandR.
+    screenWatch_ = std::make_unique<QObject>();
+    const auto markStale = [stale = rootStale_] { *stale = true; };
+    QObject::connect(qGuiApp, &QGuiApplication::screenAdded, screenWatch_.get(), markStale);
+    QObject::connect(qGuiApp, &QGuiApplication::screenRemoved, screenWatch_.get(), markStale);
+    if (QScreen* primary = QGuiApplication::primaryScreen()) {
+        QObject::connect(primary, &QScreen::virtualGeometryChanged, screenWatch_.get(), markStale);
+    }
     if (rgb32_ && X11ShmBuffer::Supported(x11_->connection)) {
         shm_ = std::make_unique<X11ShmBuffer>(x11_->connection);
     }
@@ -108,7 +116,10 @@ void X11ScreenReader::RefreshRoot() const {
 
 ScreenRect X11ScreenReader::Desktop() const {
     if (x11_) {
-        RefreshRoot();
+        if (*rootStale_) {
+            *rootStale_ = false;
+            RefreshRoot();
+        }
         return root_;
     }
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -125,8 +136,8 @@ void X11ScreenReader::Read(const ScreenRect& area, SourceBlock& block) {
         ReadThroughQt(Intersect(block.area, Desktop()), block);
         return;
     }
-    // The root size is read again only when the server refuses the rectangle (the screen was
-    // made smaller); Desktop(), which the eye dropper asks every tick, keeps it current too.
+    // The root size is read again when the server refuses the rectangle (the screen was made
+    // smaller) and when Qt reports a change of the screens.
     for (int attempt = 0; attempt < 2; ++attempt) {
         const ScreenRect onScreen = Intersect(block.area, root_);
         if (onScreen.Empty() || ReadRoot(onScreen, block)) {
@@ -225,6 +236,24 @@ ScreenPoint X11ScreenReader::CursorPos() const {
     xcb_connection_t* connection = x11_->connection;
     const XcbReply<xcb_query_pointer_reply_t> pointer(xcb_query_pointer_reply(
         connection, xcb_query_pointer_unchecked(connection, x11_->root), nullptr));
+    if (!pointer) {
+        return {};
+    }
+    return {pointer->root_x, pointer->root_y};
+}
+
+ScreenPoint X11ScreenReader::ReadAndLocatePointer(const ScreenRect& area, SourceBlock& block) {
+    if (!x11_) {
+        Read(area, block);
+        return CursorPos();
+    }
+    xcb_connection_t* connection = x11_->connection;
+    // Replies come back in the order of the requests: the pointer's is there by the time the
+    // picture's is.
+    const auto cookie = xcb_query_pointer_unchecked(connection, x11_->root);
+    Read(area, block);
+    const XcbReply<xcb_query_pointer_reply_t> pointer(
+        xcb_query_pointer_reply(connection, cookie, nullptr));
     if (!pointer) {
         return {};
     }

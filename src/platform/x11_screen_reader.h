@@ -6,8 +6,10 @@
 // Without an X display (Wayland, offscreen) the reader falls back to Qt's screen grab and cursor.
 
 #include "platform/screen_reader.h"
+
 #include "platform/x11_connection.h"
 #include "platform/x11_shm_buffer.h"
+#include <QObject>
 
 #include <memory>
 #include <optional>
@@ -25,6 +27,8 @@ public:
     ScreenRect Desktop() const override;
     void Read(const ScreenRect& area, SourceBlock& block) override;
     ScreenPoint CursorPos() const override;
+    // The pointer query travels with the region read, so both cost one round trip.
+    ScreenPoint ReadAndLocatePointer(const ScreenRect& area, SourceBlock& block) override;
     void SetCursorPos(ScreenPoint point) override;
 
 private:
@@ -43,6 +47,9 @@ private:
     bool rgb32_ = false;
     bool lsbFirst_ = true;
     mutable ScreenRect root_;
+    // Set when Qt reports a change of the screens; the root's size is asked for again then.
+    std::shared_ptr<bool> rootStale_ = std::make_shared<bool>(false);
+    std::unique_ptr<QObject> screenWatch_;
     std::unique_ptr<X11ShmBuffer> shm_; // null without MIT-SHM, or once it failed
 };
 

@@ -13,17 +13,20 @@ EyeSampler::EyeSampler(ScreenReader& screen) : screen_(screen) {}
 void EyeSampler::SetImageSide(int side) {
     imageSide_ = side;
     image_ = PixelImage{};
+    drawnValid_ = false;
 }
 
-void EyeSampler::ReadAround(ScreenPoint point, bool leaveOutOwnWindows) {
+ScreenPoint EyeSampler::ReadAround(ScreenPoint point, bool leaveOutOwnWindows) {
     const ScreenRect area =
         TickRegion(point, imageSide_, imageSide_, state_.zoomLevel, state_.samplingMode);
-    screen_.Read(area, block_);
+    const ScreenPoint pointer = screen_.ReadAndLocatePointer(area, block_);
     ownAreas_.clear();
     if (!leaveOutOwnWindows || !ownWindows_) {
-        return;
+        return pointer;
     }
-    for (const ScreenRect& window : ownWindows_()) {
+    ownWindowAreas_.clear();
+    ownWindows_(ownWindowAreas_);
+    for (const ScreenRect& window : ownWindowAreas_) {
         const ScreenRect covered = Intersect(window, block_.area);
         if (covered.Empty()) {
             continue;
@@ -36,6 +39,7 @@ void EyeSampler::ReadAround(ScreenPoint point, bool leaveOutOwnWindows) {
             std::fill(row, row + covered.width, kOutsidePixel);
         }
     }
+    return pointer;
 }
 
 bool EyeSampler::TouchesOwnWindows(const ScreenRect& area) const {
@@ -45,6 +49,11 @@ bool EyeSampler::TouchesOwnWindows(const ScreenRect& area) const {
 
 void EyeSampler::Draw() {
     DrawMagnifiedImage(state_, block_, screen_.Desktop(), imageSide_, imageSide_, image_);
+    // Copied into memory kept from the last time, so a steady tick allocates nothing.
+    drawnBlock_.area = block_.area;
+    drawnBlock_.pixels.assign(block_.pixels.begin(), block_.pixels.end());
+    drawnState_ = state_;
+    drawnValid_ = true;
 }
 
 bool EyeSampler::SampleColorAt(ScreenPoint point, bool useCursor) {
@@ -70,17 +79,25 @@ bool EyeSampler::SampleFromBlock(ScreenPoint point) {
     return false;
 }
 
-bool EyeSampler::Tick() {
+EyeSampler::TickResult EyeSampler::Tick() {
     const ScreenPoint first = screen_.CursorPos();
-    ReadAround(first, true);
-    const bool sampled = SampleFromBlock(first);
-    const ScreenPoint now = screen_.CursorPos();
+    const ScreenPoint now = ReadAround(first, true);
+    TickResult result;
+    result.sampled = SampleFromBlock(first);
     state_.currentPoint = now;
     if (now != first) {
         ReadAround(now, true);
     }
-    Draw();
-    return sampled;
+    const bool same = drawnValid_ && state_.currentPoint == drawnState_.currentPoint &&
+                      state_.zoomLevel == drawnState_.zoomLevel &&
+                      state_.samplingMode == drawnState_.samplingMode &&
+                      state_.showGrid == drawnState_.showGrid && image_.width == imageSide_ &&
+                      block_.area == drawnBlock_.area && block_.pixels == drawnBlock_.pixels;
+    if (!same) {
+        Draw();
+        result.redrawn = true;
+    }
+    return result;
 }
 
 bool EyeSampler::RenderMagnifier(NudgeDirection direction, std::uint8_t amount) {

@@ -33,14 +33,19 @@ public:
     // The picture is made again at this side by the next draw.
     void SetImageSide(int side);
 
-    // The screen areas of the program's own windows to leave out while a pick runs.
-    void SetOwnWindows(std::function<std::vector<ScreenRect>()> ownWindows) {
-        ownWindows_ = std::move(ownWindows);
-    }
+    // Fills in the screen areas of the program's own windows to leave out of the magnifier
+    // (into a list kept from tick to tick, so a tick allocates nothing).
+    using OwnWindowsFn = std::function<void(std::vector<ScreenRect>& areas)>;
+    void SetOwnWindows(OwnWindowsFn ownWindows) { ownWindows_ = std::move(ownWindows); }
 
-    // One tick of a pick: samples under the pointer, then draws around where it is now.
-    // True when the colour was sampled.
-    bool Tick();
+    struct TickResult {
+        bool sampled = false; // a colour was read
+        bool redrawn = false; // the picture changed
+    };
+    // One tick of a pick: samples under the pointer, then draws around where it is now. When
+    // neither the pointer nor the screen under it changed since the last tick, the picture is
+    // left as it is.
+    TickResult Tick();
     // Moves the point (or not), draws around it and samples there.
     bool RenderMagnifier(NudgeDirection direction, std::uint8_t amount);
     // Samples at point, or under the pointer when useCursor, reading the screen as it is (the
@@ -48,7 +53,8 @@ public:
     bool SampleColorAt(ScreenPoint point, bool useCursor);
 
 private:
-    void ReadAround(ScreenPoint point, bool leaveOutOwnWindows);
+    // Reads the screen around point; returns where the pointer is once the read is done.
+    ScreenPoint ReadAround(ScreenPoint point, bool leaveOutOwnWindows);
     void Draw();
     // Samples at point from the block last read (which must hold the sample's pixels).
     bool SampleFromBlock(ScreenPoint point);
@@ -61,7 +67,12 @@ private:
     PixelImage image_;
     SourceBlock block_;
     std::vector<ScreenRect> ownAreas_;
-    std::function<std::vector<ScreenRect>()> ownWindows_;
+    std::vector<ScreenRect> ownWindowAreas_;
+    // What the last tick drew, to tell whether the next one has anything new to show.
+    SourceBlock drawnBlock_;
+    MagnifierState drawnState_;
+    bool drawnValid_ = false;
+    OwnWindowsFn ownWindows_;
 };
 
 } // namespace twl

@@ -273,6 +273,7 @@ void Form2::SetMagnifierSize(int size) {
 
 void Form2::ShowSampledColor() {
     const TColor color = sampler_.SampledColor();
+    shownColor_ = color;
     eyeCol_->SetFill(ToQColor(color));
     const std::string* names[] = {&settings_.eyeFormat1, &settings_.eyeFormat2,
                                   &settings_.eyeFormat3};
@@ -317,9 +318,12 @@ void Form2::SampleColorAt(ScreenPoint point, bool useCursor) {
 }
 
 void Form2::Timer1Timer() {
-    const bool sampled = sampler_.Tick();
-    Redraw();
-    if (sampled) {
+    const EyeSampler::TickResult tick = sampler_.Tick();
+    if (tick.redrawn) {
+        Redraw();
+    }
+    // A still pointer over a still screen changes nothing worth repainting.
+    if (tick.sampled && (tick.redrawn || sampler_.SampledColor() != shownColor_)) {
         ShowSampledColor();
     }
 }
@@ -393,6 +397,7 @@ bool Form2::WriteMagnifiedBitmap(const std::string& path) const {
 
 void Form2::EyeIMGMouseDown(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
+        Call(hooks_.pickStarting);
         screen_.SetCursorPos(sampler_.State().currentPoint);
         timer1_.start();
     } else if (event->button() == Qt::RightButton) {
@@ -413,6 +418,7 @@ void Form2::EyeIMGMouseUp(QMouseEvent* event) {
 
 void Form2::BeginBarPick() {
     ShowEyeDropper();
+    Call(hooks_.pickStarting);
     timer1_.start();
     Call(hooks_.placeEyeDropper);
     Call(hooks_.placeQuickPalette);

@@ -36,6 +36,7 @@ struct EyeDropperHooks {
     std::function<void()> testLayoutsCommand;  // F6
     std::function<void()> moreOptions;         // Options on its Eye Dropper page
     std::function<void(const std::string& page)> openHelp;
+    std::function<void()> pickStarting; // a pick begins: the windows it must leave out are known
 };
 
 // The picture itself (EyeIMG): shows the sampler's image and reports presses.
@@ -128,6 +129,7 @@ private:
     EyeDropperHooks hooks_;
     EyeDropperMenus menus_;
     QTimer timer1_;
+    TColor shownColor_ = 0;
 
     PressableLabel* eyeTitleImg_ = nullptr;
     PressableLabel* eyeTitleLbl_ = nullptr;

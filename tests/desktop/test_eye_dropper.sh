@@ -47,9 +47,17 @@ check "the BMP opens in ImageMagick" \
 check "the saved picture shows the desktop colour" \
     test "$(convert "$work/shot.png" -crop 1x1+250+41 -depth 8 txt:- | sed -nE '2s/.*\(([0-9]+),([0-9]+),([0-9]+).*/\1,\2,\3/p')" = 51,102,153
 
+# A press and release on the bar's button without moving: the bar itself is never sampled.
+xdotool mousemove --sync $((left + 20)) $((top + 36)) mousedown 1
+sleep 0.4
+xdotool mouseup 1
+sleep 0.3
+
 wmctrl -c TWL
 check "the program ends" wait_for_exit "$twl_pid" 10
 check "the picked colour is slot 1" bash -c "head -n 1 '$user_folder/colorset.dat' | grep -qx \$'\\\$00996633\\r'"
+check "a pick released over the bar adds the last desktop colour, not the bar's" \
+    bash -c "sed -n 2p '$user_folder/colorset.dat' | grep -qx \$'\\\$00996633\\r'"
 check "magnified.bmp is written at exit" \
     bash -c "identify '$user_folder/magnified.bmp' | grep -q 'BMP3 289x289'"
 finish

@@ -250,7 +250,9 @@ TEST_F(EyeDropperTest, MenusCarryTheirCaptionsInOrder) {
 
 TEST_F(EyeDropperTest, TheProgramsOwnWindowsAreLeftOutOfThePicture) {
     Form2& window = Window();
-    window.Sampler().SetOwnWindows([] { return std::vector<ScreenRect>{{90, 40, 30, 30}}; });
+    window.Sampler().SetOwnWindows([](std::vector<ScreenRect>& own) {
+        own.push_back({90, 40, 30, 30});
+    });
     window.ShowEyeDropper();
     window.Sampler().State().currentPoint = {200, 50};
     window.RenderMagnifier(NudgeDirection::None, 0);

@@ -1,0 +1,92 @@
+// One Eye Dropper tick on a real X server: the raw region read it starts from, the whole tick
+// (pointer, region read, enlargement, grid, frame and 5x5 average) at Big size and 2x, and the
+// heap allocations a steady tick makes. Run it through bench/eye_tick.sh, which starts Xvfb.
+
+#include "platform/x11_screen_reader.h"
+#include "sampling/eye_sampler.h"
+#include "sampling/magnifier_geometry.h"
+
+#include <QGuiApplication>
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <new>
+#include <vector>
+
+namespace {
+
+std::atomic<long> allocations{0};
+
+template <typename F> double MedianMicroseconds(int runs, F&& work) {
+    std::vector<double> times;
+    times.reserve(static_cast<std::size_t>(runs));
+    for (int i = 0; i < runs; ++i) {
+        const auto start = std::chrono::steady_clock::now();
+        work();
+        const auto end = std::chrono::steady_clock::now();
+        times.push_back(std::chrono::duration<double, std::micro>(end - start).count());
+    }
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+} // namespace
+
+void* operator new(std::size_t size) {
+    allocations.fetch_add(1, std::memory_order_relaxed);
+    if (void* memory = std::malloc(size == 0 ? 1 : size)) {
+        return memory;
+    }
+    throw std::bad_alloc();
+}
+void operator delete(void* memory) noexcept {
+    std::free(memory);
+}
+void operator delete(void* memory, std::size_t) noexcept {
+    std::free(memory);
+}
+
+int main(int argc, char** argv) {
+    QGuiApplication app(argc, argv);
+    twl::X11ScreenReader screen;
+    screen.SetCursorPos({640, 512});
+
+    constexpr int kRuns = 2000;
+    twl::SourceBlock block;
+    const twl::ScreenRect area = twl::TickRegion({640, 512}, 289, 289, 1, 2);
+    screen.Read(area, block);
+    const double rawRead = MedianMicroseconds(kRuns, [&] { screen.Read(area, block); });
+    const double pointer = MedianMicroseconds(kRuns, [&] { (void)screen.CursorPos(); });
+
+    twl::EyeSampler sampler(screen);
+    sampler.State() = twl::MagnifierState{1, 2, 1, true, {640, 512}};
+    sampler.SetImageSide(289);
+    sampler.Tick();
+    // The pointer steps between two pixels so that every tick has a new picture to draw.
+    std::vector<double> tickTimes;
+    for (int i = 0; i < kRuns; ++i) {
+        screen.SetCursorPos({640 + (i & 1), 512});
+        tickTimes.push_back(MedianMicroseconds(1, [&] { sampler.Tick(); }));
+    }
+    std::sort(tickTimes.begin(), tickTimes.end());
+    const double tick = tickTimes[tickTimes.size() / 2];
+
+    const long before = allocations.load();
+    for (int i = 0; i < 100; ++i) {
+        screen.SetCursorPos({640 + (i & 1), 512});
+        sampler.Tick();
+    }
+    const long perHundred = allocations.load() - before;
+
+    std::printf("Eye Dropper tick at Big size, 2x, 5x5 sample (%dx%d region), median of %d:\n",
+                area.width, area.height, kRuns);
+    std::printf("  raw region read (floor) %8.1f us\n", rawRead);
+    std::printf("  pointer position read   %8.1f us\n", pointer);
+    std::printf("  whole tick              %8.1f us   (%.2f x the raw read; target <= 150 us)\n",
+                tick, tick / rawRead);
+    std::printf("  heap allocations        %8ld per 100 steady ticks (target 0)\n", perHundred);
+    return 0;
+}
