@@ -21,7 +21,8 @@ QString RuntimeFolder() {
 } // namespace
 
 SingleInstance::SingleInstance(const QString& key, QObject* parent)
-    : QObject(parent), serverName_(QStringLiteral("tintwell-") + key),
+    : QObject(parent),
+      serverName_(RuntimeFolder() + QStringLiteral("/tintwell-") + key + QStringLiteral(".socket")),
       lock_(std::make_unique<QLockFile>(RuntimeFolder() + QStringLiteral("/tintwell-") + key +
                                         QStringLiteral(".lock"))) {
     // Only a dead owner makes the lock stale, never its age: the first copy may run for weeks.

@@ -127,8 +127,8 @@ void Form2::BuildComponents() {
     eyeTitleLbl_->setFont(Tahoma(true));
     eyeTitleLbl_->setStyleSheet(
         QStringLiteral("color: rgb(192, 192, 192); background: transparent;"));
-    eyeTitleLbl_->move(11, 4);
-    eyeTitleLbl_->adjustSize();
+    // Placed by hand: measuring the text would load the fonts while the window is still hidden.
+    eyeTitleLbl_->setGeometry(11, 4, 120, 14);
     AddMoveHandle(eyeTitleLbl_);
 
     eyeMenuBtn_ = new PressableLabel(this);
