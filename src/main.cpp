@@ -8,6 +8,7 @@
 #include "platform/qt_clipboard.h"
 #include "platform/qt_dialogs.h"
 #include "platform/qt_shell.h"
+#include "platform/x11_hotkey.h"
 #include "platform/x11_screen_reader.h"
 
 #include <QStandardPaths>
@@ -23,6 +24,7 @@ int main(int argc, char** argv) {
     twl::QtShell shell;
     twl::QtClipboard clipboard;
     twl::X11ScreenReader screen;
+    twl::X11GlobalHotkey hotkey;
     app.SetDialogs(&dialogs);
 
     const std::string configFolder =
@@ -35,7 +37,7 @@ int main(int argc, char** argv) {
     environment.autostartFolder = std::filesystem::path(configFolder) / "autostart";
     environment.windowsVersionCode = twl::WindowsVersionCode();
 
-    twl::Program program(twl::Services{dialogs, shell, clipboard, screen}, environment);
+    twl::Program program(twl::Services{dialogs, shell, clipboard, screen, hotkey}, environment);
     if (!program.Start()) {
         return 0;
     }

@@ -1,12 +1,21 @@
 #include "app/form1.h"
 
 #include <QCloseEvent>
+#include <QCursor>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainterPath>
 #include <QPalette>
 #include <QRegion>
+#include <QWindow>
 
 namespace twl {
+
+namespace {
+
+constexpr int kMoveSettleMs = 400;
+
+} // namespace
 
 Form1::Form1(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint) {
     setObjectName(QStringLiteral("Form1"));
@@ -16,19 +25,73 @@ Form1::Form1(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::FramelessWindowHi
     setPalette(colors);
     setAutoFillBackground(true);
     setFixedWidth(kWidth);
+    moveSettled_.setSingleShot(true);
+    moveSettled_.setInterval(kMoveSettleMs);
+    connect(&moveSettled_, &QTimer::timeout, this, [this] {
+        systemMove_ = false;
+        if (onMoved_) {
+            onMoved_();
+        }
+    });
+}
+
+void Form1::StartMove() {
+    QWindow* window = windowHandle();
+    if (window != nullptr && window->startSystemMove()) {
+        systemMove_ = true;
+        moveSettled_.start();
+        return;
+    }
+    manualMove_ = true;
+    grabOffset_ = QCursor::pos() - pos();
+    grabMouse();
+}
+
+void Form1::mousePressEvent(QMouseEvent* event) {
+    // Slots, their frames, the eye dropper and the border strips are not the background.
+    if (event->button() == Qt::LeftButton && childAt(event->position().toPoint()) == nullptr) {
+        StartMove();
+        return;
+    }
+    QWidget::mousePressEvent(event);
+}
+
+void Form1::mouseMoveEvent(QMouseEvent* event) {
+    if (manualMove_) {
+        move(QCursor::pos() - grabOffset_);
+        return;
+    }
+    QWidget::mouseMoveEvent(event);
+}
+
+void Form1::mouseReleaseEvent(QMouseEvent* event) {
+    if (manualMove_ && event->button() == Qt::LeftButton) {
+        manualMove_ = false;
+        releaseMouse();
+        if (onMoved_) {
+            onMoved_();
+        }
+        return;
+    }
+    QWidget::mouseReleaseEvent(event);
+}
+
+void Form1::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    if (systemMove_) {
+        moveSettled_.start();
+    }
 }
 
 void Form1::ApplyStayOnTop(bool on) {
-    if (testAttribute(Qt::WA_WState_Created) && isVisible()) {
-        // Changing window flags re-creates the native window; keep it where it is, unactivated.
-        const QPoint position = pos();
-        setAttribute(Qt::WA_ShowWithoutActivating, true);
-        setWindowFlag(Qt::WindowStaysOnTopHint, on);
-        move(position);
-        show();
-        setAttribute(Qt::WA_ShowWithoutActivating, false);
+    const Qt::WindowFlags flags = on ? (windowFlags() | Qt::WindowStaysOnTopHint)
+                                     : (windowFlags() & ~Qt::WindowStaysOnTopHint);
+    if (QWindow* window = windowHandle()) {
+        // The native window takes the new state as it is: not moved, sized or activated.
+        overrideWindowFlags(flags);
+        window->setFlags(flags);
     } else {
-        setWindowFlag(Qt::WindowStaysOnTopHint, on);
+        setWindowFlags(flags);
     }
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 // The main bar: a borderless black bar 42 pixels wide with no task-bar entry.
 
+#include <QPoint>
+#include <QTimer>
 #include <QWidget>
 
 #include <functional>
@@ -24,15 +26,31 @@ public:
     // Keeps or drops the always-on-top state without moving the bar.
     void ApplyStayOnTop(bool on);
 
+    // Starts moving the bar with the pointer (the left button is down): through the window
+    // manager, or by hand where it refuses. When the bar comes to rest the handler runs.
+    void StartMove();
+    void OnMoved(std::function<void()> handler) { onMoved_ = std::move(handler); }
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // A left press on the bare background moves the bar.
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     // The bar's rounded shape follows every change of size.
     void resizeEvent(QResizeEvent* event) override;
 
 private:
     std::function<void()> onClose_;
     std::function<bool(QKeyEvent*)> onKey_;
+    std::function<void()> onMoved_;
+    // A move by the window manager ends when the bar has not moved for a moment.
+    QTimer moveSettled_;
+    bool systemMove_ = false;
+    bool manualMove_ = false;
+    QPoint grabOffset_;
 };
 
 } // namespace twl

@@ -9,6 +9,7 @@
 #include "platform/shell.h"
 #include "platform/window_position_sync.h"
 #include "sampling/form2.h"
+#include "shell/bar_commands.h"
 #include "shell/window_placer.h"
 
 #include <QCoreApplication>
@@ -37,12 +38,6 @@ ScreenInfo CurrentScreenInfo() {
     return info;
 }
 
-void RunHook(const std::function<void()>& hook) {
-    if (hook) {
-        hook();
-    }
-}
-
 } // namespace
 
 Program::Program(Services services, ProgramEnvironment environment, QObject* parent)
@@ -65,7 +60,6 @@ bool Program::Start() {
     form1_ = std::make_unique<Form1>();
     form1_->move(kBuiltInBarLeft, kBuiltInBarTop);
     form1_->OnClose([this] { Exit(); });
-    form1_->OnKey([this](QKeyEvent* event) { return OnBarKey(event); });
     palette_ = std::make_unique<PaletteController>(form1_.get(), services_.dialogs);
     placer_ = std::make_unique<WindowPlacer>(*form1_, settings_,
                                              [this] { return palette_->SelectedSlot(); });
@@ -86,13 +80,15 @@ bool Program::Start() {
     }
     form1_->move(settings_.barLeft, settings_.barTop);
 
-    RunHook(hooks_.registerHotkey);
     palette_->LoadPalette(folders_.userDataFolder, folders_.programFolder);
     palette_->Hooks().autoCopyNewest = [this] { AutoCopyNewest(); };
     LoadColorValueFormats(formats_, folders_.sharedDataFolder, folders_.programFolder);
     form1_->ApplyStayOnTop(settings_.stayOnTop);
 
     CreateEyeDropper();
+    commands_ = std::make_unique<BarCommands>(*this);
+    commands_->AddToolWindow(form2_.get());
+    commands_->RegisterHotkey();
     for (const auto& create : hooks_.createWindows) {
         create();
     }
@@ -208,14 +204,6 @@ void Program::EndSession() {
     palette_->SavePalette(folders_.userDataFolder);
     SaveSettingsOrReport();
     Quit();
-}
-
-bool Program::OnBarKey(QKeyEvent* event) {
-    if (event->key() == Qt::Key_C && event->modifiers() == Qt::ControlModifier) {
-        AutoCopyNewest();
-        return true;
-    }
-    return false;
 }
 
 void Program::SaveFormats() {

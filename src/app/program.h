@@ -20,7 +20,9 @@ class QKeyEvent;
 
 namespace twl {
 
+class BarCommands;
 class Clipboard;
+class GlobalHotkey;
 class Form2;
 class ScreenReader;
 class Dialogs;
@@ -36,6 +38,7 @@ struct Services {
     Shell& shell;
     Clipboard& clipboard;
     ScreenReader& screen;
+    GlobalHotkey& hotkey;
 };
 
 // Where the program lives and what system it runs on.
@@ -50,7 +53,6 @@ struct ProgramEnvironment {
 
 // Work that windows built later plug into the start and the end. Each does nothing while empty.
 struct ProgramHooks {
-    std::function<void()> registerHotkey;
     std::vector<std::function<void()>> createWindows;
     // Text and a swatch picture together on the clipboard (the automatic copy with swatch).
     CopyTextAndSwatchFn copyTextAndSwatch;
@@ -81,6 +83,7 @@ public:
     PaletteController& Palette() { return *palette_; }
     WindowPlacer& Placer() { return *placer_; }
     Form2& EyeDropper() { return *form2_; }
+    BarCommands& Commands() { return *commands_; }
     Services& Platform() { return services_; }
 
     // Shows the main bar and brings it forward (a second copy asks for this).
@@ -100,7 +103,6 @@ private:
     void SaveSettingsOrReport();
     void Quit();
     void SaveFormats();
-    bool OnBarKey(QKeyEvent* event);
     void CreateEyeDropper();
 
     Services services_;
@@ -115,6 +117,7 @@ private:
     std::unique_ptr<PaletteController> palette_;
     std::unique_ptr<WindowPlacer> placer_;
     std::unique_ptr<Form2> form2_;
+    std::unique_ptr<BarCommands> commands_;
     bool ended_ = false;
 };
 

@@ -25,7 +25,6 @@ PaletteBarView::PaletteBarView(QWidget* bar, SlotSwatch::Events* events) : bar_(
     const char* stripNames[] = {"kenarSol", "kenarSag", "kenarUst", "kenarAlt"};
     for (std::size_t i = 0; i < strips_.size(); ++i) {
         strips_[i] = new FilledBox(bar, QString::fromLatin1(stripNames[i]), kStripColor);
-        strips_[i]->setAttribute(Qt::WA_TransparentForMouseEvents);
     }
 
     title_ = new PressablePicture(bar);

@@ -54,6 +54,8 @@ public:
     void Refresh();
     void ShowPalette();
     void SizePaletteBar();
+    // Test Layouts copies the first five slots when its Auto Color is on.
+    void RefreshTestLayouts();
 
     int SelectedSlot() const { return palette_.SelectedSlot(); }
     TColor CurrentColor() const { return palette_.CurrentColor(); }
@@ -69,7 +71,6 @@ private:
     void OnDragOver(int targetTag);
     void OnDrop(int targetTag);
     void OnDragEnd();
-    void RefreshTestLayouts();
 
     QWidget* bar_;
     Dialogs& dialogs_;

@@ -4,6 +4,7 @@
 
 #include "platform/clipboard.h"
 #include "platform/dialogs.h"
+#include "platform/global_hotkey.h"
 #include "platform/shell.h"
 
 #include <string>
@@ -16,6 +17,10 @@ class FakeDialogs : public Dialogs {
 public:
     void ShowMessage(const std::string& text) override { messages.push_back(text); }
     void ShowError(const std::string& text) override { errors.push_back(text); }
+    std::optional<TColor> AskColor(TColor initial) override {
+        colorDialogStarts.push_back(initial);
+        return colorAnswer;
+    }
     std::optional<std::string> AskSaveFileName(const std::string& filters, int filterIndex,
                                                const std::string& defaultExtension) override {
         saveDialogs.push_back({filters, filterIndex, defaultExtension});
@@ -31,6 +36,8 @@ public:
     std::vector<std::string> errors;
     std::vector<SaveDialog> saveDialogs;
     std::optional<std::string> saveAnswer; // what the next save dialog answers
+    std::vector<TColor> colorDialogStarts;
+    std::optional<TColor> colorAnswer; // what the colour dialog answers
 };
 
 class FakeShell : public Shell {
@@ -42,6 +49,29 @@ public:
 
     std::vector<std::string> opened;
     std::vector<std::pair<std::string, std::string>> launched;
+};
+
+// Registers whatever it is asked to, unless told that another program holds the key.
+class FakeGlobalHotkey : public GlobalHotkey {
+public:
+    bool Register(const Hotkey& hotkey) override {
+        registered.reset();
+        if (heldElsewhere) {
+            return false;
+        }
+        registered = hotkey;
+        return true;
+    }
+    void Unregister() override { registered.reset(); }
+    // The user presses the registered combination.
+    void Press() {
+        if (registered) {
+            Pressed();
+        }
+    }
+
+    std::optional<Hotkey> registered;
+    bool heldElsewhere = false;
 };
 
 // Holds what was put on it; each set replaces everything, as on the real clipboard.

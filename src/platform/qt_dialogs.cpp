@@ -1,5 +1,6 @@
 #include "platform/qt_dialogs.h"
 
+#include <QColorDialog>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -18,6 +19,15 @@ void QtDialogs::ShowError(const std::string& text) {
     QMessageBox box(QMessageBox::Critical, QStringLiteral("TWL"), QString::fromStdString(text),
                     QMessageBox::Ok);
     box.exec();
+}
+
+std::optional<TColor> QtDialogs::AskColor(TColor initial) {
+    const QColor chosen = QColorDialog::getColor(
+        QColor(RedOf(initial), GreenOf(initial), BlueOf(initial)), nullptr, QString());
+    if (!chosen.isValid()) {
+        return std::nullopt;
+    }
+    return MakeColor(chosen.red(), chosen.green(), chosen.blue());
 }
 
 std::optional<std::string> QtDialogs::AskSaveFileName(const std::string& filters, int filterIndex,

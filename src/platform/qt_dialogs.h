@@ -8,6 +8,7 @@ class QtDialogs : public Dialogs {
 public:
     void ShowMessage(const std::string& text) override;
     void ShowError(const std::string& text) override;
+    std::optional<TColor> AskColor(TColor initial) override;
     std::optional<std::string> AskSaveFileName(const std::string& filters, int filterIndex,
                                                const std::string& defaultExtension) override;
 };

@@ -38,10 +38,11 @@ protected:
     FakeShell shell_;
     FakeClipboard clipboard_;
     FakeScreen screen_{1280, 1024, 0x336699};
+    FakeGlobalHotkey hotkey_;
 };
 
 TEST_F(ProgramTest, FirstStartShowsABorderlessToolBarAtItsBuiltInPlace) {
-    Program program(Services{dialogs_, shell_, clipboard_, screen_}, Environment());
+    Program program(Services{dialogs_, shell_, clipboard_, screen_, hotkey_}, Environment());
     ASSERT_TRUE(program.Start());
     Form1& bar = program.MainBar();
     EXPECT_TRUE(bar.isVisible());
@@ -58,7 +59,7 @@ TEST_F(ProgramTest, FirstStartShowsABorderlessToolBarAtItsBuiltInPlace) {
 
 TEST_F(ProgramTest, ExitWritesTheWholeSettingsFileWithFirstRunDone) {
     {
-        Program program(Services{dialogs_, shell_, clipboard_, screen_}, Environment());
+        Program program(Services{dialogs_, shell_, clipboard_, screen_, hotkey_}, Environment());
         ASSERT_TRUE(program.Start());
         program.MainBar().move(100, 120);
         program.Exit();
@@ -74,14 +75,14 @@ TEST_F(ProgramTest, ExitWritesTheWholeSettingsFileWithFirstRunDone) {
     EXPECT_NE(bytes->find("program=twl\r\n"), std::string::npos);
 
     // The next start reads it back: the bar comes up where it was left.
-    Program again(Services{dialogs_, shell_, clipboard_, screen_}, Environment());
+    Program again(Services{dialogs_, shell_, clipboard_, screen_, hotkey_}, Environment());
     ASSERT_TRUE(again.Start());
     EXPECT_EQ(again.MainBar().pos(), QPoint(100, 120));
     EXPECT_FALSE(again.CurrentSettings().firstRunPending);
 }
 
 TEST_F(ProgramTest, EndOfSessionSavesSettingsAndPaletteButNotTheFormats) {
-    Program program(Services{dialogs_, shell_, clipboard_, screen_}, Environment());
+    Program program(Services{dialogs_, shell_, clipboard_, screen_, hotkey_}, Environment());
     ASSERT_TRUE(program.Start());
     program.EyeDropperCommand();
     program.EndSession();
@@ -94,7 +95,7 @@ TEST_F(ProgramTest, EndOfSessionSavesSettingsAndPaletteButNotTheFormats) {
 }
 
 TEST_F(ProgramTest, ExitSavesEverythingAndReportsASettingsFileThatCannotBeWritten) {
-    Program program(Services{dialogs_, shell_, clipboard_, screen_}, Environment());
+    Program program(Services{dialogs_, shell_, clipboard_, screen_, hotkey_}, Environment());
     ASSERT_TRUE(program.Start());
     program.EyeDropperCommand();
     // A folder where the settings file should be makes the save fail.
@@ -115,14 +116,14 @@ TEST_F(ProgramTest, ADamagedSettingsFileStartsWithWhatCanBeRead) {
         out << "program=twl\r\n\x01\x02\xff garbage\r\ntop=abc\r\nleft=77\r\n"
             << std::string(1 << 20, 'x') << "\nstayontop=1\n";
     }
-    Program program(Services{dialogs_, shell_, clipboard_, screen_}, Environment());
+    Program program(Services{dialogs_, shell_, clipboard_, screen_, hotkey_}, Environment());
     ASSERT_TRUE(program.Start());
     EXPECT_EQ(program.MainBar().pos(), QPoint(77, 209));
     EXPECT_TRUE(program.CurrentSettings().stayOnTop);
 }
 
 TEST_F(ProgramTest, CreatesTheLaterWindowsInOrderAfterTheBar) {
-    Program program(Services{dialogs_, shell_, clipboard_, screen_}, Environment());
+    Program program(Services{dialogs_, shell_, clipboard_, screen_, hotkey_}, Environment());
     std::vector<int> order;
     program.Hooks().createWindows = {[&] { order.push_back(1); }, [&] { order.push_back(2); }};
     ASSERT_TRUE(program.Start());
@@ -132,7 +133,7 @@ TEST_F(ProgramTest, CreatesTheLaterWindowsInOrderAfterTheBar) {
 TEST_F(ProgramTest, AddingAColourCopiesItWhileAutoCopyIsOn) {
     std::filesystem::create_directories(UserFile(""));
     WriteTextLines(UserFile("set.set"), {"program=twl", "captureandcopy=1", "copyas=rgb"});
-    Program program(Services{dialogs_, shell_, clipboard_, screen_}, Environment());
+    Program program(Services{dialogs_, shell_, clipboard_, screen_, hotkey_}, Environment());
     ASSERT_TRUE(program.Start());
     program.Palette().AddColorToPalette(MakeColor(51, 102, 153));
     EXPECT_EQ(clipboard_.text, "RGB(51,102,153)");
@@ -153,7 +154,7 @@ TEST_F(ProgramTest, AddingAColourCopiesItWhileAutoCopyIsOn) {
 TEST_F(ProgramTest, WithAutoCopyOffTheClipboardIsLeftAlone) {
     std::filesystem::create_directories(UserFile(""));
     WriteTextLines(UserFile("set.set"), {"program=twl", "captureandcopy=0"});
-    Program program(Services{dialogs_, shell_, clipboard_, screen_}, Environment());
+    Program program(Services{dialogs_, shell_, clipboard_, screen_, hotkey_}, Environment());
     ASSERT_TRUE(program.Start());
     program.Palette().AddColorToPalette(MakeColor(51, 102, 153));
     QKeyEvent ctrlC(QEvent::KeyPress, Qt::Key_C, Qt::ControlModifier, QStringLiteral("c"));
@@ -165,7 +166,7 @@ TEST_F(ProgramTest, TheFormatsFileIsReadFromTheSharedFolder) {
     std::filesystem::create_directories(home_.Path() / "config/Vantrel/Shared");
     WriteTextLines(home_.Path() / "config/Vantrel/Shared/cvf.ini",
                    {"HEX with #=#{rh}{gh}{r}", "CSS=color: #{rh}{gh}{bh}"});
-    Program program(Services{dialogs_, shell_, clipboard_, screen_}, Environment());
+    Program program(Services{dialogs_, shell_, clipboard_, screen_, hotkey_}, Environment());
     ASSERT_TRUE(program.Start());
     EXPECT_EQ(program.Formats().Template("hex with #"), "#{rh}{gh}{bh}");
     EXPECT_EQ(program.Formats().Names(), (std::vector<std::string>{"HEX with #", "CSS"}));

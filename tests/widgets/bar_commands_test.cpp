@@ -1,0 +1,233 @@
+// The main bar's menus, keys, hotkey, Hide and Show, Stay on Top and the colour dialog, with
+// the whole program started on in-memory services.
+
+#include "app/form1.h"
+#include "app/program.h"
+#include "app/text_file.h"
+#include "palette/palette_controller.h"
+#include "platform/fake_screen.h"
+#include "platform/fake_services.h"
+#include "sampling/form2.h"
+#include "shell/bar_commands.h"
+#include "temp_folder.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <gtest/gtest.h>
+
+namespace twl {
+namespace {
+
+QStringList Captions(const QMenu* menu) {
+    QStringList captions;
+    for (const QAction* action : menu->actions()) {
+        captions << (action->isSeparator() ? QStringLiteral("-") : action->text());
+    }
+    return captions;
+}
+
+class BarCommandsTest : public ::testing::Test {
+protected:
+    void Start(const std::vector<std::string>& settings = {}) {
+        environment_.appDataFolder = home_.Path() / "config";
+        environment_.programFolder = "/opt/twl/";
+        environment_.programPath = "/opt/twl/tintwell";
+        environment_.autostartFolder = home_.Path() / "autostart";
+        environment_.useInstanceGuard = false;
+        if (!settings.empty()) {
+            std::filesystem::create_directories(home_.Path() / "config/Vantrel/TWL");
+            std::vector<std::string> lines{"program=twl"};
+            lines.insert(lines.end(), settings.begin(), settings.end());
+            WriteTextLines(home_.Path() / "config/Vantrel/TWL/set.set", lines);
+        }
+        program_ = std::make_unique<Program>(
+            Services{dialogs_, shell_, clipboard_, screen_, hotkey_}, environment_);
+        ASSERT_TRUE(program_->Start());
+    }
+    BarCommands& Commands() { return program_->Commands(); }
+    QAction* Item(const char* name) { return Commands().Menus().Item(QString::fromLatin1(name)); }
+    void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QKeyEvent press(QEvent::KeyPress, key, modifiers);
+        QApplication::sendEvent(&program_->MainBar(), &press);
+    }
+    std::vector<std::string> Palette() { return program_->Palette().Model().PaletteList(); }
+
+    TempFolder home_;
+    ProgramEnvironment environment_;
+    FakeDialogs dialogs_;
+    FakeShell shell_;
+    FakeClipboard clipboard_;
+    FakeScreen screen_{1280, 1024, 0x336699};
+    FakeGlobalHotkey hotkey_;
+    std::unique_ptr<Program> program_;
+};
+
+TEST_F(BarCommandsTest, MenusListTheirItemsInOrder) {
+    Start();
+    const BarMenus& menus = Commands().Menus();
+    EXPECT_EQ(Captions(menus.mainMenu),
+              (QStringList{"Eye Dropper", "&Quick Color Palette", "Named Colors", "Test Layouts",
+                           "Windows Color &Dialog...", "HTML Quick Reference", "-", "&Paste Color",
+                           "&Copy Palette as", "Save Palette as", "-", "&Options", "H&elp", "-",
+                           "&Hide TWL", "E&xit"}));
+    EXPECT_EQ(Captions(menus.trayMenu),
+              (QStringList{"&Show TWL", "-", "Eye Dropper", "&Quick Color Palette", "Named Colors",
+                           "Test Layouts", "Windows Color &Dialog...", "HTML Quick Reference", "-",
+                           "&Paste Color", "&Copy Palette as", "Save Palette as", "-",
+                           "Stay on Top", "&Options...", "H&elp...", "&About...", "-", "E&xit"}));
+    EXPECT_EQ(menus.trayMenu->defaultAction(), Item("ShowTWL1"));
+    EXPECT_TRUE(Item("ShowTWL1")->font().bold());
+    EXPECT_EQ(Captions(menus.colorRightMenu),
+              (QStringList{"&HEX", "HE&X with #", "Color S&watch", "&RGB", "H&SL", "&Delphi Hex",
+                           "V&B Hex", "V&C++ Hex", "&ActionScript Hex", "-", "Make Web Safe",
+                           "Remove from Palette"}));
+    EXPECT_EQ(Captions(Item("Options1")->menu()),
+              (QStringList{"Stay on Top", "Auto Copy", "-", "More Options..."}));
+    EXPECT_EQ(Captions(Item("Help2")->menu()),
+              (QStringList{"&Help Documents...", "How to...", "-", "Quick Tips", "Online Resources",
+                           "-", "&About..."}));
+    EXPECT_EQ(
+        Captions(Item("VTontheWeb1")->menu()),
+        (QStringList{"VT Home Page (tintwell.example.org)", "&Check for New Version", "&Support",
+                     "Report Problem", "-", "Color Resources", "Online Color Scheme Generator"}));
+    EXPECT_EQ(Captions(Item("CopyPaletteas1")->menu()),
+              (QStringList{"Color Swatches", "&HEX", "HE&X with #", "&RGB"}));
+    EXPECT_EQ(Captions(Item("SavePaletteas2")->menu()),
+              (QStringList{"Color Swatches", "VT Orlin Color List..."}));
+    EXPECT_EQ(Captions(Item("ColorSwatches1")->menu()),
+              (QStringList{"Portable Network Graphics File (.png)", "Windows Bitmap File (.bmp)",
+                           "Graphics Interchange Format (.gif)", "Photoshop Swatches (.aco)"}));
+}
+
+TEST_F(BarCommandsTest, StayOnTopFromEitherMenuTicksBoth) {
+    Start();
+    Item("StayonTop2")->trigger();
+    EXPECT_TRUE(program_->CurrentSettings().stayOnTop);
+    EXPECT_TRUE(Item("StayonTop1")->isChecked());
+    EXPECT_TRUE(Item("StayonTop2")->isChecked());
+    EXPECT_TRUE(program_->MainBar().windowFlags() & Qt::WindowStaysOnTopHint);
+    Item("StayonTop1")->trigger();
+    EXPECT_FALSE(Item("StayonTop2")->isChecked());
+    EXPECT_FALSE(program_->MainBar().windowFlags() & Qt::WindowStaysOnTopHint);
+}
+
+TEST_F(BarCommandsTest, AutoCopyItemFollowsAndSetsTheSetting) {
+    Start({"captureandcopy=0"});
+    EXPECT_FALSE(Item("AutoCopy1")->isChecked());
+    Item("AutoCopy1")->trigger();
+    EXPECT_TRUE(program_->CurrentSettings().autoCopy);
+    EXPECT_TRUE(Item("AutoCopy1")->isChecked());
+}
+
+TEST_F(BarCommandsTest, F4OpensTheEyeDropperButNotWithAlt) {
+    Start();
+    Key(Qt::Key_F4, Qt::AltModifier);
+    EXPECT_FALSE(program_->EyeDropper().isVisible());
+    Key(Qt::Key_F4);
+    EXPECT_TRUE(program_->EyeDropper().isVisible());
+}
+
+TEST_F(BarCommandsTest, ShowBringsBackOnlyTheToolWindowsThatWereOpen) {
+    Start();
+    program_->EyeDropperCommand();
+    Key(Qt::Key_Escape); // Hide
+    EXPECT_FALSE(program_->MainBar().isVisible());
+    EXPECT_FALSE(program_->EyeDropper().isVisible());
+    Item("ShowTWL1")->trigger();
+    EXPECT_TRUE(program_->MainBar().isVisible());
+    EXPECT_TRUE(program_->EyeDropper().isVisible());
+    program_->EyeDropper().CloseEyeDropper();
+    Key(Qt::Key_W, Qt::ControlModifier); // Hide
+    Commands().Show();
+    EXPECT_FALSE(program_->EyeDropper().isVisible());
+}
+
+TEST_F(BarCommandsTest, SlotMenuCopiesTheSlotUnderThePointerAndActsOnIt) {
+    Start();
+    SlotSwatch* slot3 = program_->Palette().View().Swatch(3);
+    QMouseEvent move(QEvent::MouseMove, QPointF(4, 4), slot3->mapToGlobal(QPointF(4, 4)),
+                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(slot3, &move);
+    Item("HEX2")->trigger();
+    EXPECT_EQ(clipboard_.text, "8000FF"); // the default slot 3
+    Item("ActionScriptHex2")->trigger();
+    EXPECT_EQ(clipboard_.text, "0x8000FF");
+    Item("MakeWebsafe2")->trigger();
+    EXPECT_EQ(Palette()[2], "$00FF0099"); // (128, 0, 255) snaps to (153, 0, 255)
+    Item("Removefrompalette1")->trigger();
+    EXPECT_EQ(Palette().size(), 11u);
+    EXPECT_EQ(Palette()[2], "clBlue");
+}
+
+TEST_F(BarCommandsTest, TheHotkeyAddsAndCopiesOnlyAsTheSettingsSay) {
+    Start({"captureandcopy=1", "ACopyonHotkey=1", "copyas=HEX with #", "sampling=0"});
+    ASSERT_TRUE(hotkey_.registered.has_value());
+    EXPECT_EQ(*hotkey_.registered, (Hotkey{kModWin, "Q"}));
+    screen_.SetPixel({500, 400}, 0xAA5500);
+    screen_.SetCursorPos({500, 400});
+    hotkey_.Press();
+    EXPECT_EQ(Palette().front(), "$000055AA");
+    EXPECT_EQ(clipboard_.text, "#AA5500");
+    EXPECT_EQ(program_->EyeDropper().Label(2)->text(), "#AA5500");
+
+    program_->CurrentSettings().autoCopyOnHotkey = false;
+    clipboard_.text.clear();
+    hotkey_.Press();
+    EXPECT_EQ(Palette().size(), 14u);
+    EXPECT_EQ(clipboard_.text, "");
+
+    program_->CurrentSettings().autoCopy = false;
+    hotkey_.Press();
+    EXPECT_EQ(Palette().size(), 14u);
+}
+
+TEST_F(BarCommandsTest, TheHotkeyShowsAHiddenBarButNotItsToolWindows) {
+    Start({"captureandcopy=0"});
+    program_->EyeDropperCommand();
+    Commands().Hide();
+    hotkey_.Press();
+    EXPECT_TRUE(program_->MainBar().isVisible());
+    EXPECT_FALSE(program_->EyeDropper().isVisible());
+    EXPECT_EQ(Palette().size(), 12u);
+}
+
+TEST_F(BarCommandsTest, AHotkeyHeldByAnotherProgramIsNotRegistered) {
+    hotkey_.heldElsewhere = true;
+    Start({"hotkey=Ctrl+Shift+Z"});
+    EXPECT_FALSE(hotkey_.registered.has_value());
+    hotkey_.heldElsewhere = false;
+    EXPECT_TRUE(Commands().RegisterHotkey());
+    EXPECT_EQ(*hotkey_.registered, (Hotkey{kModCtrl | kModShift, "Z"}));
+}
+
+TEST_F(BarCommandsTest, TheColourDialogAddsTheChosenColourAndRemembersIt) {
+    Start();
+    dialogs_.colorAnswer.reset();
+    Item("WindowsColorDialog1")->trigger();
+    EXPECT_EQ(Palette().size(), 12u);
+    dialogs_.colorAnswer = MakeColor(1, 2, 3);
+    Item("WindowsColorDialog2")->trigger();
+    EXPECT_EQ(Palette().front(), "$00030201");
+    Item("WindowsColorDialog1")->trigger();
+    EXPECT_EQ(dialogs_.colorDialogStarts, (std::vector<TColor>{0, 0, MakeColor(1, 2, 3)}));
+}
+
+TEST_F(BarCommandsTest, HelpAndWebItemsOpenTheirPages) {
+    Start();
+    Key(Qt::Key_F1);
+    Item("KeyboardShortcuts1")->trigger();
+    Item("ReportProblem1")->trigger();
+    EXPECT_EQ(shell_.opened,
+              (std::vector<std::string>{"/opt/twl/help/index.htm", "/opt/twl/help/keyboard.htm",
+                                        "https://tintwell.example.org/support/bugreport.htm"}));
+}
+
+TEST_F(BarCommandsTest, CtrlCCopiesNothingWhileAutoCopyIsOff) {
+    Start({"captureandcopy=0"});
+    Key(Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(clipboard_.sets, 0);
+}
+
+} // namespace
+} // namespace twl
