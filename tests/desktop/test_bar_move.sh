@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Dragging the bar by its title moves it; the Eye Dropper docks beside it again when it comes
+# to rest, and the new place is saved at exit.
+source "$(dirname "$0")/lib.sh"
+start_desktop
+start_program
+bar=$(wait_for_bar)
+check "the main bar appears" test -n "$bar"
+xdotool windowfocus --sync "$bar" key F4
+sleep 0.5
+eye=$(xdotool search --onlyvisible --name '^Eye Dropper$' | head -n 1)
+check "F4 opens the Eye Dropper" test -n "$eye"
+
+read -r left top <<<"$(window_position "$bar")"
+xdotool mousemove --sync $((left + 15)) $((top + 12)) mousedown 1
+for step in 1 2 3 4 5; do
+    xdotool mousemove --sync $((left + 15 + 20 * step)) $((top + 12 + 10 * step))
+    sleep 0.05
+done
+xdotool mouseup 1
+sleep 1
+read -r newLeft newTop <<<"$(window_position "$bar")"
+check "the bar follows the drag ($left,$top -> $newLeft,$newTop)" \
+    test "$newLeft,$newTop" = "$((left + 100)),$((top + 50))"
+# Still left of three Quick Color Palette widths (588): the Eye Dropper opens on the right.
+check "the Eye Dropper docks beside the bar again" \
+    test "$(window_position "$eye")" = "$((newLeft + 42)) $((newTop + 40)) "
+
+wmctrl -c TWL
+wait_for_exit "$twl_pid" 10
+check "the new place is saved" grep -qx $'left='$((left + 100))$'\r' "$user_folder/set.set"
+finish
