@@ -126,34 +126,32 @@ void SlotSwatch::StartDrag() {
     }
 }
 
-void SlotSwatch::dragEnterEvent(QDragEnterEvent* event) {
+bool SlotSwatch::AcceptOwnDrag(QDropEvent* event) {
     if (DraggedTag(event->mimeData()) < 0) {
         event->ignore();
-        return;
+        return false;
     }
     event->setDropAction(Qt::MoveAction);
     event->accept();
-    Call(events_->dragOver, tag_);
+    return true;
+}
+
+void SlotSwatch::dragEnterEvent(QDragEnterEvent* event) {
+    if (AcceptOwnDrag(event)) {
+        Call(events_->dragOver, tag_);
+    }
 }
 
 void SlotSwatch::dragMoveEvent(QDragMoveEvent* event) {
-    if (DraggedTag(event->mimeData()) < 0) {
-        event->ignore();
-        return;
+    if (AcceptOwnDrag(event)) {
+        Call(events_->dragOver, tag_);
     }
-    event->setDropAction(Qt::MoveAction);
-    event->accept();
-    Call(events_->dragOver, tag_);
 }
 
 void SlotSwatch::dropEvent(QDropEvent* event) {
-    if (DraggedTag(event->mimeData()) < 0) {
-        event->ignore();
-        return;
+    if (AcceptOwnDrag(event)) {
+        Call(events_->drop, tag_);
     }
-    event->setDropAction(Qt::MoveAction);
-    event->accept();
-    Call(events_->drop, tag_);
 }
 
 } // namespace twl

@@ -57,6 +57,8 @@ protected:
 
 private:
     void StartDrag();
+    // Takes a drag of this bar's slots (true); any other drag is refused.
+    static bool AcceptOwnDrag(QDropEvent* event);
 
     int tag_;
     Events* events_;
