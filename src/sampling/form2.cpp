@@ -322,8 +322,8 @@ void Form2::Timer1Timer() {
     if (tick.redrawn) {
         Redraw();
     }
-    // A still pointer over a still screen changes nothing worth repainting.
-    if (tick.sampled && (tick.redrawn || sampler_.SampledColor() != shownColor_)) {
+    // The value lines, the warning and the comparison follow the colour alone.
+    if (tick.sampled && sampler_.SampledColor() != shownColor_) {
         ShowSampledColor();
     }
 }
