@@ -36,6 +36,7 @@ int main(int argc, char** argv) {
     environment.programPath = QCoreApplication::applicationFilePath().toStdString();
     environment.autostartFolder = std::filesystem::path(configFolder) / "autostart";
     environment.windowsVersionCode = twl::WindowsVersionCode();
+    environment.buildWindowsAfterFirstPaint = true;
 
     twl::Program program(twl::Services{dialogs, shell, clipboard, screen, hotkey}, environment);
     if (!program.Start()) {

@@ -9,6 +9,8 @@
 #include <QRegion>
 #include <QWindow>
 
+#include <utility>
+
 namespace twl {
 
 namespace {
@@ -27,8 +29,8 @@ Form1::Form1(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::FramelessWindowHi
     setFixedWidth(kWidth);
     moveSettled_.setSingleShot(true);
     moveSettled_.setInterval(kMoveSettleMs);
+    // A drag may pause longer than the settling time: every later move of the bar settles again.
     connect(&moveSettled_, &QTimer::timeout, this, [this] {
-        systemMove_ = false;
         if (onMoved_) {
             onMoved_();
         }
@@ -74,6 +76,14 @@ void Form1::mouseReleaseEvent(QMouseEvent* event) {
         return;
     }
     QWidget::mouseReleaseEvent(event);
+}
+
+void Form1::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    if (onFirstPaint_) {
+        // After this paint has reached the screen, not inside it.
+        QTimer::singleShot(0, this, std::exchange(onFirstPaint_, nullptr));
+    }
 }
 
 void Form1::moveEvent(QMoveEvent* event) {

@@ -30,6 +30,8 @@ public:
     // manager, or by hand where it refuses. When the bar comes to rest the handler runs.
     void StartMove();
     void OnMoved(std::function<void()> handler) { onMoved_ = std::move(handler); }
+    // Runs once, after the bar has been painted for the first time.
+    void OnFirstPaint(std::function<void()> handler) { onFirstPaint_ = std::move(handler); }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -39,6 +41,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     // The bar's rounded shape follows every change of size.
     void resizeEvent(QResizeEvent* event) override;
 
@@ -46,6 +49,7 @@ private:
     std::function<void()> onClose_;
     std::function<bool(QKeyEvent*)> onKey_;
     std::function<void()> onMoved_;
+    std::function<void()> onFirstPaint_;
     // A move by the window manager ends when the bar has not moved for a moment.
     QTimer moveSettled_;
     bool systemMove_ = false;

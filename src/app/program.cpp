@@ -85,6 +85,19 @@ bool Program::Start() {
     LoadColorValueFormats(formats_, folders_.sharedDataFolder, folders_.programFolder);
     form1_->ApplyStayOnTop(settings_.stayOnTop);
 
+    if (settings_.showAtStart && environment_.buildWindowsAfterFirstPaint) {
+        form1_->OnFirstPaint([this] { CreateOtherWindows(); });
+        form1_->show();
+        return true;
+    }
+    CreateOtherWindows();
+    if (settings_.showAtStart) {
+        form1_->show();
+    }
+    return true;
+}
+
+void Program::CreateOtherWindows() {
     CreateEyeDropper();
     commands_ = std::make_unique<BarCommands>(*this);
     commands_->AddToolWindow(form2_.get());
@@ -92,10 +105,6 @@ bool Program::Start() {
     for (const auto& create : hooks_.createWindows) {
         create();
     }
-    if (settings_.showAtStart) {
-        form1_->show();
-    }
-    return true;
 }
 
 void Program::CreateEyeDropper() {
@@ -189,7 +198,9 @@ void Program::Exit() {
     }
     ended_ = true;
     // A picture that cannot be written is no reason to stop the exit.
-    form2_->WriteMagnifiedBitmap(folders_.userDataFolder + "magnified.bmp");
+    if (form2_) {
+        form2_->WriteMagnifiedBitmap(folders_.userDataFolder + "magnified.bmp");
+    }
     palette_->SavePalette(folders_.userDataFolder);
     SaveSettingsOrReport();
     SaveFormats();

@@ -49,6 +49,8 @@ struct ProgramEnvironment {
     std::filesystem::path autostartFolder; // the desktop's autostart entries
     int windowsVersionCode = 0;
     bool useInstanceGuard = true;
+    // The hidden windows are built once the bar has been painted, so it shows sooner.
+    bool buildWindowsAfterFirstPaint = false;
 };
 
 // Work that windows built later plug into the start and the end. Each does nothing while empty.
@@ -83,6 +85,8 @@ public:
     PaletteController& Palette() { return *palette_; }
     WindowPlacer& Placer() { return *placer_; }
     Form2& EyeDropper() { return *form2_; }
+    // False until the hidden windows have been built.
+    bool WindowsReady() const { return form2_ != nullptr; }
     BarCommands& Commands() { return *commands_; }
     Services& Platform() { return services_; }
 
@@ -104,6 +108,8 @@ private:
     void Quit();
     void SaveFormats();
     void CreateEyeDropper();
+    // The windows that stay hidden at start, and the commands that reach them.
+    void CreateOtherWindows();
 
     Services services_;
     ProgramEnvironment environment_;

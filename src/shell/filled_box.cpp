@@ -9,6 +9,11 @@ FilledBox::FilledBox(QWidget* parent, const QString& name, QColor fill, QColor o
     setObjectName(name);
 }
 
+FilledBox::FilledBox(QWidget* parent, const QString& name, QColor fill)
+    : FilledBox(parent, name, fill, fill) {
+    plain_ = true;
+}
+
 void FilledBox::SetFill(QColor fill) {
     if (fill != fill_) {
         fill_ = fill;
@@ -19,8 +24,10 @@ void FilledBox::SetFill(QColor fill) {
 void FilledBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), fill_);
-    painter.setPen(outline_);
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    if (!plain_) {
+        painter.setPen(outline_);
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
 }
 
 } // namespace twl

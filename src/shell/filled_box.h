@@ -11,8 +11,8 @@ class FilledBox : public QWidget {
     Q_OBJECT
 public:
     FilledBox(QWidget* parent, const QString& name, QColor fill, QColor outline);
-    FilledBox(QWidget* parent, const QString& name, QColor fill)
-        : FilledBox(parent, name, fill, fill) {}
+    // Without an outline of its own colour: the box is one colour, whatever its fill becomes.
+    FilledBox(QWidget* parent, const QString& name, QColor fill);
 
     QColor Fill() const { return fill_; }
     void SetFill(QColor fill);
@@ -23,6 +23,7 @@ protected:
 private:
     QColor fill_;
     QColor outline_;
+    bool plain_ = false;
 };
 
 } // namespace twl

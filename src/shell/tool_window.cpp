@@ -1,5 +1,7 @@
 #include "shell/tool_window.h"
 
+#include "platform/window_fonts.h"
+
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMouseEvent>
@@ -31,6 +33,7 @@ void ToolWindow::AddMoveHandle(QWidget* handle) {
 }
 
 void ToolWindow::ShowWindow() {
+    EnsureWindowFonts();
     const bool first = !shownBefore_;
     show();
     shownBefore_ = true;

@@ -172,5 +172,28 @@ TEST_F(ProgramTest, TheFormatsFileIsReadFromTheSharedFolder) {
     EXPECT_EQ(program.Formats().Names(), (std::vector<std::string>{"HEX with #", "CSS"}));
 }
 
+TEST_F(ProgramTest, HiddenWindowsAreBuiltOnceTheBarHasBeenPainted) {
+    ProgramEnvironment environment = Environment();
+    environment.buildWindowsAfterFirstPaint = true;
+    Program program(Services{dialogs_, shell_, clipboard_, screen_, hotkey_}, environment);
+    ASSERT_TRUE(program.Start());
+    EXPECT_FALSE(program.WindowsReady());
+    for (int i = 0; i < 50 && !program.WindowsReady(); ++i) {
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+    EXPECT_TRUE(program.WindowsReady());
+    EXPECT_TRUE(hotkey_.registered.has_value());
+}
+
+TEST_F(ProgramTest, AnExitBeforeTheHiddenWindowsExistStillSaves) {
+    ProgramEnvironment environment = Environment();
+    environment.buildWindowsAfterFirstPaint = true;
+    Program program(Services{dialogs_, shell_, clipboard_, screen_, hotkey_}, environment);
+    ASSERT_TRUE(program.Start());
+    program.Exit();
+    EXPECT_TRUE(std::filesystem::exists(UserFile("set.set")));
+    EXPECT_TRUE(std::filesystem::exists(UserFile("colorset.dat")));
+}
+
 } // namespace
 } // namespace twl
