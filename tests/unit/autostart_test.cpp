@@ -1,6 +1,8 @@
 #include "app/autostart.h"
 #include "app/text_file.h"
 
+#include "temp_folder.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -17,8 +19,7 @@ namespace fs = std::filesystem;
 class AutostartTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        root_ = fs::temp_directory_path() /
-                ("twl_autostart_test_" + std::to_string(std::random_device{}()));
+        root_ = folder_.Path();
         fs::create_directories(root_ / "program");
         context_.programFolder = root_ / "program";
         context_.autostartFolder = root_ / "config" / "autostart";
@@ -28,12 +29,9 @@ protected:
         };
         context_.showMessage = [this](const std::string& message) { messages_.push_back(message); };
     }
-    void TearDown() override {
-        std::error_code ec;
-        fs::remove_all(root_, ec);
-    }
     fs::path Entry(const char* name) const { return context_.autostartFolder / name; }
 
+    TempFolder folder_;
     fs::path root_;
     AutostartContext context_;
     std::vector<std::pair<fs::path, std::string>> launches_;

@@ -3,6 +3,8 @@
 #include "app/text_file.h"
 #include "color/color_formats.h"
 
+#include "temp_folder.h"
+
 #include <gtest/gtest.h>
 
 #include <unistd.h>
@@ -67,18 +69,12 @@ TEST(FormatListTest, EditsKeepOrderAndIgnoreBadIndexes) {
 class FormatFileTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        static std::atomic<int> counter{0};
-        root_ = fs::temp_directory_path() /
-                ("twl_format_test_" + std::to_string(::getpid()) + "_" + std::to_string(counter++));
+        root_ = folder_.Path();
         shared_ = root_ / "Shared";
         user_ = root_ / "TWL";
         program_ = root_ / "program";
         for (const auto& folder : {shared_, user_, program_})
             fs::create_directories(folder);
-    }
-    void TearDown() override {
-        std::error_code ignored;
-        fs::remove_all(root_, ignored);
     }
 
     static void WriteBytes(const fs::path& file, const std::string& bytes) {
@@ -93,6 +89,7 @@ protected:
         return list;
     }
 
+    TempFolder folder_;
     fs::path root_;
     fs::path shared_;
     fs::path user_;

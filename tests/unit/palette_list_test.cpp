@@ -3,6 +3,8 @@
 
 #include "app/text_file.h"
 
+#include "temp_folder.h"
+
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
@@ -35,17 +37,11 @@ Lines NumberedLines(int count) {
 class PaletteFileTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        static std::atomic<int> counter{0};
-        root_ = fs::temp_directory_path() / ("twl_palette_test_" + std::to_string(::getpid()) +
-                                             "_" + std::to_string(counter++));
+        root_ = folder_.Path();
         user_ = root_ / "user";
         program_ = root_ / "program";
         fs::create_directories(user_);
         fs::create_directories(program_);
-    }
-    void TearDown() override {
-        std::error_code ignored;
-        fs::remove_all(root_, ignored);
     }
 
     static void WriteBytes(const fs::path& file, const std::string& bytes) {
@@ -57,6 +53,7 @@ protected:
     fs::path UserFile() const { return user_ / "colorset.dat"; }
     fs::path ProgramFile() const { return program_ / "colorset.dat"; }
 
+    TempFolder folder_;
     fs::path root_;
     fs::path user_;
     fs::path program_;

@@ -2,6 +2,8 @@
 #include "app/text_file.h"
 #include "app/version_info.h"
 
+#include "temp_folder.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -19,16 +21,11 @@ constexpr ScreenInfo kScreen{0, 0, 1920, 1080, 1080};
 class SettingsTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        root_ = fs::temp_directory_path() /
-                ("twl_settings_test_" + std::to_string(std::random_device{}()));
+        root_ = folder_.Path();
         user_ = root_ / "user";
         program_ = root_ / "program";
         fs::create_directories(user_);
         fs::create_directories(program_);
-    }
-    void TearDown() override {
-        std::error_code ec;
-        fs::remove_all(root_, ec);
     }
 
     Settings LoadLines(const std::vector<std::string>& lines, int windowsVersionCode = 0) {
@@ -41,6 +38,7 @@ protected:
         return LoadLines(lines, windowsVersionCode);
     }
 
+    TempFolder folder_;
     fs::path root_;
     fs::path user_;
     fs::path program_;
