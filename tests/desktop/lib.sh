@@ -30,7 +30,9 @@ trap cleanup EXIT
 # Starts Xvfb on a free display (it picks the number itself) and openbox on it.
 start_desktop() {
     local fd_file=$work/display
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fd_file" 2>"$work/xvfb.log" &
+    # -noreset: the root keeps its colour when the last client leaves.
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$fd_file" \
+        2>"$work/xvfb.log" &
     started_pids+=($!)
     local i
     for i in $(seq 100); do
@@ -38,12 +40,35 @@ start_desktop() {
         sleep 0.05
     done
     export DISPLAY=:$(head -n 1 "$fd_file")
-    openbox --sm-disable >"$work/openbox.log" 2>&1 &
-    started_pids+=($!)
+    start_wm
+}
+
+# Starts openbox and waits until it manages the screen.
+start_wm() {
+    openbox --sm-disable >>"$work/openbox.log" 2>&1 &
+    wm_pid=$!
+    started_pids+=($wm_pid)
+    local i
     for i in $(seq 100); do
-        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
         sleep 0.05
     done
+    echo "openbox did not come up"
+}
+
+# Starts openbox again if it has gone, so the window-manager steps of a test still work.
+ensure_wm() {
+    if ! kill -0 "$wm_pid" 2>/dev/null; then
+        echo "openbox had ended; starting it again"
+        start_wm
+    fi
+}
+
+# Closes the main bar as the window manager's close button would, and waits for the end.
+close_program() {
+    ensure_wm
+    wmctrl -c TWL
+    wait_for_exit "$twl_pid" 10
 }
 
 # Starts the program in the background; its pid is in $twl_pid.
@@ -104,7 +129,9 @@ check() { # check "what" command...
 finish() {
     if [ "$failures" -gt 0 ]; then
         echo "--- program output"
-        cat "$work/program.log" 2>/dev/null | tail -n 40
+        tail -n 40 "$work/program.log" 2>/dev/null
+        echo "--- openbox output"
+        tail -n 20 "$work/openbox.log" 2>/dev/null
         exit 1
     fi
     exit 0

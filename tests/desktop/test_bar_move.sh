@@ -26,7 +26,6 @@ check "the bar follows the drag ($left,$top -> $newLeft,$newTop)" \
 check "the Eye Dropper docks beside the bar again" \
     test "$(window_position "$eye")" = "$((newLeft + 42)) $((newTop + 40)) "
 
-wmctrl -c TWL
-wait_for_exit "$twl_pid" 10
+close_program
 check "the new place is saved" grep -qx $'left='$((left + 100))$'\r' "$user_folder/set.set"
 finish

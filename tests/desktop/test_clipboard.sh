@@ -12,8 +12,7 @@ xdotool windowfocus --sync "$bar" key ctrl+c
 sleep 0.3
 got=$(xclip -o -selection clipboard 2>/dev/null)
 check "Ctrl+C puts slot 1 as RGB on the X clipboard (got '$got')" test "$got" = "RGB(255,0,128)"
-wmctrl -c TWL
-wait_for_exit "$twl_pid" 10
+close_program
 
 printf 'keep me' | xclip -selection clipboard 2>/dev/null
 printf 'program=twl\r\ncaptureandcopy=0\r\ncopyas=RGB\r\n' >"$user_folder/set.set"

@@ -53,8 +53,7 @@ sleep 0.4
 xdotool mouseup 1
 sleep 0.3
 
-wmctrl -c TWL
-check "the program ends" wait_for_exit "$twl_pid" 10
+check "the program ends" close_program
 check "the picked colour is slot 1" bash -c "head -n 1 '$user_folder/colorset.dat' | grep -qx \$'\\\$00996633\\r'"
 check "a pick released over the bar adds the last desktop colour, not the bar's" \
     bash -c "sed -n 2p '$user_folder/colorset.dat' | grep -qx \$'\\\$00996633\\r'"

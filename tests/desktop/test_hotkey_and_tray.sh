@@ -60,22 +60,20 @@ start_program
 bar=$(wait_for_bar)
 xdotool key super+q
 sleep 0.5
-wmctrl -c TWL
-wait_for_exit "$twl_pid" 10
+check "closing ends the program" close_program
 check "with Auto Copy off the hotkey adds nothing" \
     test "$(wc -l <"$user_folder/colorset.dat")" = "$lines_before"
 
 # Another program holds the hotkey: the program starts all the same and the key does nothing.
 python3 "$(dirname "$0")/grab_key.py" q 64 >"$work/grab.log" 2>&1 &
 started_pids+=($!)
-for _ in $(seq 50); do grep -q grabbed "$work/grab.log" && break; sleep 0.1; done
+for _ in $(seq 50); do grep -qs grabbed "$work/grab.log" && break; sleep 0.1; done
 sed -i 's/^captureandcopy=0/captureandcopy=1/' "$user_folder/set.set"
 start_program
 check "the program starts though another program holds its hotkey" bar_shows
 xdotool key super+q
 sleep 0.5
 check "the program still runs" kill -0 "$twl_pid"
-wmctrl -c TWL
-wait_for_exit "$twl_pid" 10
+check "closing ends the program again" close_program
 check "the held hotkey added nothing" test "$(wc -l <"$user_folder/colorset.dat")" = "$lines_before"
 finish

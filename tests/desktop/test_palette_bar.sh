@@ -22,8 +22,7 @@ done
 check "slot frames are white around the swatch" test "$(screen_pixel $((left + 13)) $((top + 57)))" = 255,255,255
 check "the border strip is grey" test "$(screen_pixel $((left + 3)) $((top + 100)))" = 75,75,75
 
-wmctrl -c TWL
-check "the program ends" wait_for_exit "$twl_pid" 10
+check "the program ends" close_program
 palette=$user_folder/colorset.dat
 printf -v want '%s\r\n' '$008000FF' clFuchsia '$00FF0080' clBlue '$00FF8000' clAqua \
     '$0080FF00' clLime '$0000FF80' clYellow '$000080FF' clRed

@@ -14,8 +14,7 @@ extents=$(xprop -id "$bar" _NET_FRAME_EXTENTS 2>/dev/null)
 check "the window manager draws no frame ($extents)" \
     bash -c "[[ '$extents' == *'= 0, 0, 0, 0' || '$extents' == *'not found'* ]]"
 
-wmctrl -c TWL
-check "closing the bar ends the program" wait_for_exit "$twl_pid" 10
+check "closing the bar ends the program" close_program
 settings=$user_folder/set.set
 check "set.set is written" test -f "$settings"
 check "set.set has the 45 lines of a save" test "$(wc -l <"$settings")" = 45
