@@ -2,9 +2,9 @@
 // (pointer, region read, enlargement, grid, frame and 5x5 average) at Big size and 2x, and the
 // heap allocations a steady tick makes. Run it through bench/eye_tick.sh, which starts Xvfb.
 
-#include "platform/x11_screen_reader.h"
-#include "sampling/eye_sampler.h"
-#include "sampling/magnifier_geometry.h"
+#include "core/sampling/magnifier_geometry.h"
+#include "platform/x11/x11_screen_reader.h"
+#include "ui/eye_dropper/eye_sampler.h"
 
 #include <QGuiApplication>
 

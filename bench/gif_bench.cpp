@@ -2,7 +2,7 @@
 // screen colours under a grey grid, more than 256 colours) and a photo-like gradient with noise
 // (tens of thousands of colours), both through the reduction to 256 colours.
 
-#include "export/gif_encoder.h"
+#include "core/export/gif_encoder.h"
 
 #include <benchmark/benchmark.h>
 

@@ -2,9 +2,9 @@
 // frame, and the 5x5 mean, at the Big size. Run with --benchmark_repetitions to see the median;
 // the default below repeats nine times and reports mean, median and spread.
 
-#include "sampling/color_sampler.h"
-#include "sampling/magnifier_drawing.h"
-#include "sampling/magnifier_geometry.h"
+#include "core/sampling/color_sampler.h"
+#include "core/sampling/magnifier_drawing.h"
+#include "core/sampling/magnifier_geometry.h"
 
 #include <benchmark/benchmark.h>
 

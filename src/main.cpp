@@ -1,15 +1,15 @@
 // Tintwell: a small desktop colour picker.
 
-#include "app/data_folders.h"
 #include "app/program.h"
 #include "app/termination_watcher.h"
 #include "app/twl_application.h"
-#include "app/version_info.h"
-#include "platform/qt_clipboard.h"
-#include "platform/qt_dialogs.h"
-#include "platform/qt_shell.h"
-#include "platform/x11_hotkey.h"
-#include "platform/x11_screen_reader.h"
+#include "core/base/version_info.h"
+#include "core/startup/data_folders.h"
+#include "platform/qt/qt_clipboard.h"
+#include "platform/qt/qt_dialogs.h"
+#include "platform/qt/qt_shell.h"
+#include "platform/x11/x11_hotkey.h"
+#include "platform/x11/x11_screen_reader.h"
 
 #include <QStandardPaths>
 

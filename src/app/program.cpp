@@ -1,16 +1,16 @@
 #include "app/program.h"
 
-#include "app/autostart.h"
-#include "app/form1.h"
-#include "app/help_page.h"
 #include "app/single_instance.h"
-#include "palette/palette_controller.h"
+#include "core/startup/autostart.h"
 #include "platform/dialogs.h"
 #include "platform/shell.h"
 #include "platform/window_position_sync.h"
-#include "sampling/form2.h"
-#include "shell/bar_commands.h"
-#include "shell/window_placer.h"
+#include "ui/bar/bar_actions.h"
+#include "ui/bar/main_bar.h"
+#include "ui/bar/palette_controller.h"
+#include "ui/bar/window_placer.h"
+#include "ui/common/help_page.h"
+#include "ui/eye_dropper/eye_dropper_window.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>

@@ -2,11 +2,11 @@
 // The program's start and end: the single-instance guard, the data folders, the settings, the
 // main bar, the creation of the other windows, and the saving at exit and at log-off.
 
-#include "app/data_folders.h"
-#include "app/settings.h"
-#include "app/settings_list.h"
-#include "color/color_copy.h"
-#include "color/format_list.h"
+#include "core/base/settings_list.h"
+#include "core/formats/format_list.h"
+#include "core/settings/settings.h"
+#include "core/startup/data_folders.h"
+#include "ui/common/color_copy.h"
 
 #include <QObject>
 

@@ -1,7 +1,7 @@
 #pragma once
 // The system clipboard as the program uses it: plain text, a picture, or both at once.
 
-#include "sampling/pixel_image.h"
+#include "core/base/pixel_image.h"
 
 #include <string>
 

@@ -2,7 +2,7 @@
 // Message boxes behind a small interface: the program shows real ones, the widget tests record
 // what would have been shown, so no test ever blocks on a modal dialog.
 
-#include "color/color_text.h"
+#include "core/color/color_text.h"
 
 #include <optional>
 #include <string>

@@ -2,7 +2,7 @@
 // One system-wide hotkey: the program asks for a key combination and hears when it is pressed,
 // whichever program has the focus.
 
-#include "app/hotkey_text.h"
+#include "core/settings/hotkey_text.h"
 
 #include <functional>
 

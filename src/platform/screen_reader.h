@@ -2,8 +2,8 @@
 // The screen as the eye dropper sees it: the virtual screen's rectangle, one region read per
 // tick, and the pointer.
 
-#include "sampling/screen_geometry.h"
-#include "sampling/source_block.h"
+#include "core/base/geometry.h"
+#include "core/sampling/source_block.h"
 
 namespace twl {
 

@@ -1,5 +1,5 @@
-#include "app/autostart.h"
-#include "app/text_file.h"
+#include "core/base/text_file.h"
+#include "core/startup/autostart.h"
 
 #include "temp_folder.h"
 

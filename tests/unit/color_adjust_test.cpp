@@ -1,6 +1,6 @@
-#include "color/color_adjust.h"
+#include "core/color/color_adjust.h"
 
-#include "color/color_convert.h"
+#include "core/color/color_convert.h"
 
 #include <gtest/gtest.h>
 

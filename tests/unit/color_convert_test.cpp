@@ -1,4 +1,4 @@
-#include "color/color_convert.h"
+#include "core/color/color_convert.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "color/color_formats.h"
+#include "core/formats/color_formats.h"
 
 #include <gtest/gtest.h>
 

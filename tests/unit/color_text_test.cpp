@@ -1,4 +1,4 @@
-#include "color/color_text.h"
+#include "core/color/color_text.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "color/format_list.h"
+#include "core/formats/format_list.h"
 
-#include "app/text_file.h"
-#include "color/color_formats.h"
+#include "core/base/text_file.h"
+#include "core/formats/color_formats.h"
 
 #include "temp_folder.h"
 

@@ -1,5 +1,5 @@
-#include "export/color_quantizer.h"
-#include "export/gif_encoder.h"
+#include "core/export/color_quantizer.h"
+#include "core/export/gif_encoder.h"
 
 #include <gif_lib.h>
 #include <gtest/gtest.h>

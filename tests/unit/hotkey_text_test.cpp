@@ -1,4 +1,4 @@
-#include "app/hotkey_text.h"
+#include "core/settings/hotkey_text.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "sampling/magnifier_drawing.h"
-#include "sampling/magnifier_geometry.h"
+#include "core/sampling/magnifier_drawing.h"
+#include "core/sampling/magnifier_geometry.h"
 
 #include <gtest/gtest.h>
 

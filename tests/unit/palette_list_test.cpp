@@ -1,7 +1,7 @@
-#include "palette/palette_bar.h"
-#include "palette/palette_list.h"
+#include "core/palette/bar_geometry.h"
+#include "core/palette/palette_list.h"
 
-#include "app/text_file.h"
+#include "core/base/text_file.h"
 
 #include "temp_folder.h"
 

@@ -1,4 +1,4 @@
-#include "shell/placement.h"
+#include "core/placement/placement_rules.h"
 
 #include <gtest/gtest.h>
 

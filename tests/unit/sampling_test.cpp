@@ -1,6 +1,6 @@
-#include "sampling/color_sampler.h"
-#include "sampling/magnifier_geometry.h"
-#include "sampling/magnifier_state.h"
+#include "core/sampling/color_sampler.h"
+#include "core/sampling/magnifier_geometry.h"
+#include "core/sampling/magnifier_state.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "app/decimal_int.h"
-#include "app/settings_list.h"
+#include "core/base/decimal_int.h"
+#include "core/base/settings_list.h"
 
 #include <gtest/gtest.h>
 

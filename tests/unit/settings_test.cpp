@@ -1,6 +1,6 @@
-#include "app/settings.h"
-#include "app/text_file.h"
-#include "app/version_info.h"
+#include "core/base/text_file.h"
+#include "core/base/version_info.h"
+#include "core/settings/settings.h"
 
 #include "temp_folder.h"
 

@@ -1,4 +1,4 @@
-#include "app/window_position.h"
+#include "core/placement/window_position.h"
 
 #include <gtest/gtest.h>
 

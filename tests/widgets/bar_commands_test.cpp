@@ -1,15 +1,15 @@
 // The main bar's menus, keys, hotkey, Hide and Show, Stay on Top and the colour dialog, with
 // the whole program started on in-memory services.
 
-#include "app/form1.h"
 #include "app/program.h"
-#include "app/text_file.h"
-#include "palette/palette_controller.h"
-#include "platform/fake_screen.h"
-#include "platform/fake_services.h"
-#include "sampling/form2.h"
-#include "shell/bar_commands.h"
+#include "core/base/text_file.h"
+#include "fake_screen.h"
+#include "fake_services.h"
 #include "temp_folder.h"
+#include "ui/bar/bar_actions.h"
+#include "ui/bar/main_bar.h"
+#include "ui/bar/palette_controller.h"
+#include "ui/eye_dropper/eye_dropper_window.h"
 
 #include <QApplication>
 #include <QKeyEvent>

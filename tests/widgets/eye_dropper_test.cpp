@@ -1,13 +1,13 @@
 // The Eye Dropper window on an in-memory screen: pick gestures, keys, menus, the value lines,
 // the web-safe warning, the comparison and saving the picture.
 
-#include "app/settings.h"
-#include "color/color_formats.h"
-#include "color/format_list.h"
-#include "platform/fake_screen.h"
-#include "platform/fake_services.h"
-#include "sampling/form2.h"
+#include "core/formats/color_formats.h"
+#include "core/formats/format_list.h"
+#include "core/settings/settings.h"
+#include "fake_screen.h"
+#include "fake_services.h"
 #include "temp_folder.h"
+#include "ui/eye_dropper/eye_dropper_window.h"
 
 #include <QApplication>
 #include <QKeyEvent>

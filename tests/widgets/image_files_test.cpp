@@ -1,4 +1,4 @@
-#include "export/image_files.h"
+#include "ui/common/image_files.h"
 
 #include "temp_folder.h"
 

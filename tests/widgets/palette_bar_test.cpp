@@ -1,10 +1,10 @@
 // The palette column on the main bar: size, slot geometry, hover selection, slot menu point,
 // drag and drop reordering, and the refreshes that follow every change.
 
-#include "app/text_file.h"
-#include "palette/palette_controller.h"
-#include "platform/fake_services.h"
+#include "core/base/text_file.h"
+#include "fake_services.h"
 #include "temp_folder.h"
+#include "ui/bar/palette_controller.h"
 
 #include <QApplication>
 #include <QDrag>

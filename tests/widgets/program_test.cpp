@@ -1,13 +1,13 @@
 // The program's start and end with in-memory services: what a first start, an exit and a
 // session end leave on disk.
 
-#include "app/form1.h"
 #include "app/program.h"
-#include "app/text_file.h"
-#include "palette/palette_controller.h"
-#include "platform/fake_screen.h"
-#include "platform/fake_services.h"
+#include "core/base/text_file.h"
+#include "fake_screen.h"
+#include "fake_services.h"
 #include "temp_folder.h"
+#include "ui/bar/main_bar.h"
+#include "ui/bar/palette_controller.h"
 
 #include <QApplication>
 #include <QKeyEvent>

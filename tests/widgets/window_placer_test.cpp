@@ -1,7 +1,7 @@
 // The tool windows dock beside the real bar when their Auto Position flag is on.
 
-#include "app/settings.h"
-#include "shell/window_placer.h"
+#include "core/settings/settings.h"
+#include "ui/bar/window_placer.h"
 
 #include <QWidget>
 #include <gtest/gtest.h>

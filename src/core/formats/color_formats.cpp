@@ -1,0 +1,118 @@
+#include "core/formats/color_formats.h"
+
+#include "core/base/ascii_case.h"
+#include "core/color/color_convert.h"
+
+#include <array>
+#include <cstddef>
+
+namespace twl {
+
+namespace {
+
+constexpr std::array<Placeholder, 16> kPlaceholders{{
+    {"{r}", "Red (0-255)"},
+    {"{g}", "Green (0-255)"},
+    {"{b}", "Blue (0-255)"},
+    {"{h}", "HSL Hue (0-360)"},
+    {"{s}", "HSL Saturation (0-100)"},
+    {"{l}", "HSL Lightness (0-100)"},
+    {"{rh}", "Hex Red"},
+    {"{gh}", "Hex Green"},
+    {"{bh}", "Hex Blue"},
+    {"{hsvh}", "HSV Hue (0-360)"},
+    {"{hsvs}", "HSV Saturation (0-100)"},
+    {"{hsvv}", "HSV Lightness (0-100)"},
+    {"{cc}", "CMYK Cyan"},
+    {"{cm}", "CMYK Magenta"},
+    {"{cy}", "CMYK Yellow"},
+    {"{ck}", "CMYK Black"},
+}};
+
+std::string TwoHexDigits(int value) {
+    const char digits[] = "0123456789ABCDEF";
+    return {digits[(value >> 4) & 0xF], digits[value & 0xF]};
+}
+
+std::string Percent(long double fraction) {
+    return std::to_string(RoundHalfEven(fraction * 100));
+}
+
+// The sixteen values of a colour, in table order.
+std::array<std::string, 16> PlaceholderValues(TColor color) {
+    const int red = RedOf(color);
+    const int green = GreenOf(color);
+    const int blue = BlueOf(color);
+    const Hsl hsl = RgbToHsl(red, green, blue);
+    const Hsv hsv = RgbToHsv(red, green, blue);
+    const Cmyk cmyk = CmyToCmyk(RgbToCmy(red, green, blue));
+    return {std::to_string(red),
+            std::to_string(green),
+            std::to_string(blue),
+            std::to_string(hsl.hue),
+            std::to_string(hsl.saturation),
+            std::to_string(hsl.lightness),
+            TwoHexDigits(red),
+            TwoHexDigits(green),
+            TwoHexDigits(blue),
+            std::to_string(RoundHalfEven(hsv.hue)),
+            std::to_string(RoundHalfEven(hsv.saturation)),
+            std::to_string(RoundHalfEven(hsv.value)),
+            Percent(cmyk.cyan),
+            Percent(cmyk.magenta),
+            Percent(cmyk.yellow),
+            Percent(cmyk.black)};
+}
+
+// Every occurrence of pattern in text, ignoring ASCII case, replaced by value. The search goes
+// on after each inserted value, so a value is never searched again by the same step.
+std::string ReplaceIgnoringCase(const std::string& text, std::string_view pattern,
+                                const std::string& value) {
+    std::string result;
+    result.reserve(text.size());
+    std::size_t i = 0;
+    while (i < text.size()) {
+        if (text.size() - i >= pattern.size() &&
+            EqualIgnoringAsciiCase(std::string_view(text).substr(i, pattern.size()), pattern)) {
+            result += value;
+            i += pattern.size();
+        } else {
+            result += text[i];
+            ++i;
+        }
+    }
+    return result;
+}
+
+} // namespace
+
+std::span<const Placeholder> PlaceholderTable() {
+    return kPlaceholders;
+}
+
+std::string ExpandTemplate(TColor color, std::string_view templ) {
+    std::string text(templ);
+    if (text.find('{') == std::string::npos) {
+        return text;
+    }
+    const auto values = PlaceholderValues(color);
+    for (std::size_t i = 0; i < kPlaceholders.size(); ++i) {
+        text = ReplaceIgnoringCase(text, kPlaceholders[i].placeholder, values[i]);
+    }
+    return text;
+}
+
+std::vector<std::string> DefaultColorValueFormats() {
+    return {"HEX={rh}{gh}{bh}",
+            "HEX with #=#{rh}{gh}{bh}",
+            "RGB=RGB({r},{g},{b})",
+            "HSL=HSL({h},{s},{l})",
+            "HSV=HSV({hsvh},{hsvs},{hsvv})",
+            "CMYK=C: {cc} M: {cm} Y: {cy} K: {ck}",
+            "Delphi Hex=$00{bh}{gh}{rh}",
+            "VB Hex=0X00{rh}{gh}{bh}",
+            "VC++ Hex=0x{rh}{gh}{bh}",
+            "Actionscript Hex=0x{rh}{gh}{bh}"};
+}
+
+} // namespace twl

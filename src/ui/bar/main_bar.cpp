@@ -1,0 +1,131 @@
+#include "ui/bar/main_bar.h"
+
+#include <QCloseEvent>
+#include <QCursor>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainterPath>
+#include <QPalette>
+#include <QRegion>
+#include <QWindow>
+
+#include <utility>
+
+namespace twl {
+
+namespace {
+
+constexpr int kMoveSettleMs = 400;
+
+} // namespace
+
+Form1::Form1(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("TWL"));
+    QPalette colors = palette();
+    colors.setColor(QPalette::Window, Qt::black);
+    setPalette(colors);
+    setAutoFillBackground(true);
+    setFixedWidth(kWidth);
+    moveSettled_.setSingleShot(true);
+    moveSettled_.setInterval(kMoveSettleMs);
+    // A drag may pause longer than the settling time: every later move of the bar settles again.
+    connect(&moveSettled_, &QTimer::timeout, this, [this] {
+        if (onMoved_) {
+            onMoved_();
+        }
+    });
+}
+
+void Form1::StartMove() {
+    QWindow* window = windowHandle();
+    if (window != nullptr && window->startSystemMove()) {
+        systemMove_ = true;
+        moveSettled_.start();
+        return;
+    }
+    manualMove_ = true;
+    grabOffset_ = QCursor::pos() - pos();
+    grabMouse();
+}
+
+void Form1::mousePressEvent(QMouseEvent* event) {
+    // Slots, their frames, the eye dropper and the border strips are not the background.
+    if (event->button() == Qt::LeftButton && childAt(event->position().toPoint()) == nullptr) {
+        StartMove();
+        return;
+    }
+    QWidget::mousePressEvent(event);
+}
+
+void Form1::mouseMoveEvent(QMouseEvent* event) {
+    if (manualMove_) {
+        move(QCursor::pos() - grabOffset_);
+        return;
+    }
+    QWidget::mouseMoveEvent(event);
+}
+
+void Form1::mouseReleaseEvent(QMouseEvent* event) {
+    if (manualMove_ && event->button() == Qt::LeftButton) {
+        manualMove_ = false;
+        releaseMouse();
+        if (onMoved_) {
+            onMoved_();
+        }
+        return;
+    }
+    QWidget::mouseReleaseEvent(event);
+}
+
+void Form1::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    if (onFirstPaint_) {
+        // After this paint has reached the screen, not inside it.
+        QTimer::singleShot(0, this, std::exchange(onFirstPaint_, nullptr));
+    }
+}
+
+void Form1::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    if (systemMove_) {
+        moveSettled_.start();
+    }
+}
+
+void Form1::ApplyStayOnTop(bool on) {
+    const Qt::WindowFlags flags = on ? (windowFlags() | Qt::WindowStaysOnTopHint)
+                                     : (windowFlags() & ~Qt::WindowStaysOnTopHint);
+    if (QWindow* window = windowHandle()) {
+        // The native window takes the new state as it is: not moved, sized or activated.
+        overrideWindowFlags(flags);
+        window->setFlags(flags);
+    } else {
+        setWindowFlags(flags);
+    }
+}
+
+void Form1::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    // A rounded rectangle from (2, 2) to the last column and row but one, corners 6 × 6.
+    QPainterPath shape;
+    shape.addRoundedRect(QRectF(2, 2, width() - 3, height() - 3), 3, 3);
+    setMask(QRegion(shape.toFillPolygon().toPolygon()));
+}
+
+void Form1::keyPressEvent(QKeyEvent* event) {
+    if (onKey_ && onKey_(event)) {
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    event->accept();
+    if (onClose_) {
+        onClose_();
+    }
+}
+
+} // namespace twl

@@ -1,0 +1,78 @@
+#pragma once
+// The working part of the eye dropper, without any window: it reads the screen around a point,
+// samples the colour there, draws the magnified picture, and keeps the magnifier's state.
+//
+// X11 cannot leave the program's own windows out of a screen read, so for the magnifier the
+// areas of the Eye Dropper and the main bar count as unreadable: the picture shows them silver,
+// like the world beyond the screen's edge, and a sample that would read them is not taken (the
+// colour stays the last one read from the real screen). The hotkey's one-off sample reads the
+// screen as it is.
+
+#include "core/base/pixel_image.h"
+#include "core/color/color_text.h"
+#include "core/sampling/magnifier_state.h"
+#include "core/sampling/source_block.h"
+#include "platform/screen_reader.h"
+
+#include <functional>
+#include <vector>
+
+namespace twl {
+
+class EyeSampler {
+public:
+    explicit EyeSampler(ScreenReader& screen);
+
+    MagnifierState& State() { return state_; }
+    const MagnifierState& State() const { return state_; }
+    TColor SampledColor() const { return sampledColor_; }
+    void SetSampledColor(TColor color) { sampledColor_ = color; }
+    // The magnified picture with its grid and frame.
+    const PixelImage& Image() const { return image_; }
+    int ImageSide() const { return imageSide_; }
+    // The picture is made again at this side by the next draw.
+    void SetImageSide(int side);
+
+    // Fills in the screen areas of the program's own windows to leave out of the magnifier
+    // (into a list kept from tick to tick, so a tick allocates nothing).
+    using OwnWindowsFn = std::function<void(std::vector<ScreenRect>& areas)>;
+    void SetOwnWindows(OwnWindowsFn ownWindows) { ownWindows_ = std::move(ownWindows); }
+
+    struct TickResult {
+        bool sampled = false; // a colour was read
+        bool redrawn = false; // the picture changed
+    };
+    // One tick of a pick: samples under the pointer, then draws around where it is now. When
+    // neither the pointer nor the screen under it changed since the last tick, the picture is
+    // left as it is.
+    TickResult Tick();
+    // Moves the point (or not), draws around it and samples there.
+    bool RenderMagnifier(NudgeDirection direction, std::uint8_t amount);
+    // Samples at point, or under the pointer when useCursor, reading the screen as it is (the
+    // hotkey's sample). True when a colour was read.
+    bool SampleColorAt(ScreenPoint point, bool useCursor);
+
+private:
+    // Reads the screen around point; returns where the pointer is once the read is done.
+    ScreenPoint ReadAround(ScreenPoint point, bool leaveOutOwnWindows);
+    void Draw();
+    // Samples at point from the block last read (which must hold the sample's pixels).
+    bool SampleFromBlock(ScreenPoint point);
+    bool TouchesOwnWindows(const ScreenRect& area) const;
+
+    ScreenReader& screen_;
+    MagnifierState state_;
+    TColor sampledColor_ = 0;
+    int imageSide_ = 289;
+    PixelImage image_;
+    SourceBlock block_;
+    std::vector<ScreenRect> ownAreas_;
+    std::vector<ScreenRect> ownWindowAreas_;
+    // What the last tick drew, to tell whether the next one has anything new to show.
+    SourceBlock drawnBlock_;
+    MagnifierState drawnState_;
+    bool drawnValid_ = false;
+    OwnWindowsFn ownWindows_;
+};
+
+} // namespace twl

@@ -1,0 +1,57 @@
+#pragma once
+// An in-memory screen for the widget tests: a picture whose top-left pixel sits at `origin`,
+// and a pointer that only moves when told to. It counts the reads, so a test can tell whether a
+// command looked at the screen at all.
+
+#include "core/base/pixel_image.h"
+#include "core/sampling/source_block.h"
+#include "platform/screen_reader.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <utility>
+
+namespace twl {
+
+class FakeScreen : public ScreenReader {
+public:
+    FakeScreen() = default;
+    explicit FakeScreen(PixelImage picture, ScreenPoint pictureOrigin = {})
+        : image(std::move(picture)), origin(pictureOrigin) {}
+    // A screen of one colour (0x00RRGGBB).
+    FakeScreen(int width, int height, std::uint32_t color) { Fill(width, height, color); }
+
+    ScreenRect Desktop() const override { return {origin.x, origin.y, image.width, image.height}; }
+    void Read(const ScreenRect& area, SourceBlock& block) override {
+        ++reads;
+        ReadSourceBlock(image, origin, area, block);
+    }
+    ScreenPoint CursorPos() const override { return cursor; }
+    void SetCursorPos(ScreenPoint point) override {
+        cursor = point;
+        ++cursorMoves;
+    }
+
+    void Fill(int width, int height, std::uint32_t color) {
+        image.Resize(width, height);
+        image.pixels.assign(image.pixels.size(), kOpaque | color);
+    }
+    // Paints one pixel given in screen coordinates; a point off the picture is ignored.
+    void SetPixel(ScreenPoint point, std::uint32_t color) {
+        const int x = point.x - origin.x;
+        const int y = point.y - origin.y;
+        if (x < 0 || y < 0 || x >= image.width || y >= image.height) {
+            return;
+        }
+        image.pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(image.width) +
+                     static_cast<std::size_t>(x)] = kOpaque | color;
+    }
+
+    PixelImage image;
+    ScreenPoint origin;
+    ScreenPoint cursor;
+    int reads = 0;
+    int cursorMoves = 0;
+};
+
+} // namespace twl
