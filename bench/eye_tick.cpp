@@ -56,7 +56,7 @@ int main(int argc, char** argv) {
 
     constexpr int kRuns = 2000;
     twl::SourceBlock block;
-    const twl::ScreenRect area = twl::TickRegion({640, 512}, 289, 289, 1, 2);
+    const twl::Rect area = twl::TickRegion({640, 512}, 289, 289, 1, 2);
     screen.Read(area, block);
     const double rawRead = MedianMicroseconds(kRuns, [&] { screen.Read(area, block); });
     const double pointer = MedianMicroseconds(kRuns, [&] { (void)screen.CursorPos(); });

@@ -32,7 +32,7 @@ PixelImage MakeScreen() {
 // range(0): zoom level; range(1): 1 to include copying the block out of an in-memory screen.
 void BM_MagnifierTick(benchmark::State& benchState) {
     static const PixelImage screen = MakeScreen();
-    const ScreenRect desktop{0, 0, kScreenWidth, kScreenHeight};
+    const Rect desktop{0, 0, kScreenWidth, kScreenHeight};
     MagnifierState state;
     state.zoomLevel = static_cast<int>(benchState.range(0));
     state.samplingMode = 2;
@@ -41,7 +41,7 @@ void BM_MagnifierTick(benchmark::State& benchState) {
     const bool readBlock = benchState.range(1) != 0;
     SourceBlock block;
     PixelImage image;
-    const ScreenRect region =
+    const Rect region =
         TickRegion(state.currentPoint, kBigSide, kBigSide, state.zoomLevel, state.samplingMode);
     ReadSourceBlock(screen, {0, 0}, region, block);
     DrawMagnifiedImage(state, block, desktop, kBigSide, kBigSide, image);

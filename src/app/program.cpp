@@ -126,7 +126,7 @@ void Program::CreateEyeDropper() {
         SyncWindowPosition(*form1_);
         SyncWindowPosition(*form2_);
     };
-    form2_->Sampler().SetOwnWindows([this](std::vector<ScreenRect>& own) {
+    form2_->Sampler().SetOwnWindows([this](std::vector<Rect>& own) {
         for (const QWidget* window :
              {static_cast<QWidget*>(form1_.get()), static_cast<QWidget*>(form2_.get())}) {
             if (window->isVisible()) {

@@ -11,17 +11,17 @@ class ScreenReader {
 public:
     virtual ~ScreenReader() = default;
     // The virtual screen: all monitors together.
-    virtual ScreenRect Desktop() const = 0;
+    virtual Rect Desktop() const = 0;
     // Fills the block with the screen pixels of area (0x00RRGGBB); pixels outside the virtual
     // screen hold kOutsidePixel.
-    virtual void Read(const ScreenRect& area, SourceBlock& block) = 0;
-    virtual ScreenPoint CursorPos() const = 0;
+    virtual void Read(const Rect& area, SourceBlock& block) = 0;
+    virtual Point CursorPos() const = 0;
     // Read, then where the pointer is now; a reader may ask for both in one trip.
-    virtual ScreenPoint ReadAndLocatePointer(const ScreenRect& area, SourceBlock& block) {
+    virtual Point ReadAndLocatePointer(const Rect& area, SourceBlock& block) {
         Read(area, block);
         return CursorPos();
     }
-    virtual void SetCursorPos(ScreenPoint point) = 0;
+    virtual void SetCursorPos(Point point) = 0;
 };
 
 } // namespace twl

@@ -16,18 +16,18 @@ namespace twl {
 class FakeScreen : public ScreenReader {
 public:
     FakeScreen() = default;
-    explicit FakeScreen(PixelImage picture, ScreenPoint pictureOrigin = {})
+    explicit FakeScreen(PixelImage picture, Point pictureOrigin = {})
         : image(std::move(picture)), origin(pictureOrigin) {}
     // A screen of one colour (0x00RRGGBB).
     FakeScreen(int width, int height, std::uint32_t color) { Fill(width, height, color); }
 
-    ScreenRect Desktop() const override { return {origin.x, origin.y, image.width, image.height}; }
-    void Read(const ScreenRect& area, SourceBlock& block) override {
+    Rect Desktop() const override { return {origin.x, origin.y, image.width, image.height}; }
+    void Read(const Rect& area, SourceBlock& block) override {
         ++reads;
         ReadSourceBlock(image, origin, area, block);
     }
-    ScreenPoint CursorPos() const override { return cursor; }
-    void SetCursorPos(ScreenPoint point) override {
+    Point CursorPos() const override { return cursor; }
+    void SetCursorPos(Point point) override {
         cursor = point;
         ++cursorMoves;
     }
@@ -37,7 +37,7 @@ public:
         image.pixels.assign(image.pixels.size(), kOpaque | color);
     }
     // Paints one pixel given in screen coordinates; a point off the picture is ignored.
-    void SetPixel(ScreenPoint point, std::uint32_t color) {
+    void SetPixel(Point point, std::uint32_t color) {
         const int x = point.x - origin.x;
         const int y = point.y - origin.y;
         if (x < 0 || y < 0 || x >= image.width || y >= image.height) {
@@ -48,8 +48,8 @@ public:
     }
 
     PixelImage image;
-    ScreenPoint origin;
-    ScreenPoint cursor;
+    Point origin;
+    Point cursor;
     int reads = 0;
     int cursorMoves = 0;
 };

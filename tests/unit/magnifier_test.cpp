@@ -11,7 +11,7 @@ namespace {
 
 constexpr int kNormal = 145;
 constexpr int kBig = 289;
-const ScreenRect kDesktop{0, 0, 400, 300};
+const Rect kDesktop{0, 0, 400, 300};
 
 // Never black, white or silver, and different for neighbouring pixels.
 std::uint32_t ScreenPixel(int x, int y) {
@@ -40,7 +40,7 @@ PixelImage Draw(MagnifierState& state, int side) {
     return image;
 }
 
-MagnifierState Plain(ScreenPoint point, int zoomLevel) {
+MagnifierState Plain(Point point, int zoomLevel) {
     MagnifierState state;
     state.currentPoint = point;
     state.zoomLevel = zoomLevel;
@@ -76,11 +76,11 @@ TEST(MagnifierGeometry, HalfExtentsRoundHalvesToEven) {
 }
 
 TEST(MagnifierGeometry, TickRegionCoversMagnifierAndSample) {
-    EXPECT_EQ(TickRegion({50, 60}, kNormal, kNormal, 1, 2), (ScreenRect{14, 24, 72, 72}));
+    EXPECT_EQ(TickRegion({50, 60}, kNormal, kNormal, 1, 2), (Rect{14, 24, 72, 72}));
     // A zoom so large that the source is 2 x 2: the 5x5 sample still gets its pixels.
-    EXPECT_EQ(TickRegion({50, 60}, kNormal, kNormal, 40, 2), (ScreenRect{48, 58, 5, 5}));
-    EXPECT_EQ(TickRegion({50, 60}, kNormal, kNormal, 1000, 9), (ScreenRect{}));
-    EXPECT_EQ(TickRegion({50, 60}, kNormal, kNormal, 1000, 0), (ScreenRect{50, 60, 1, 1}));
+    EXPECT_EQ(TickRegion({50, 60}, kNormal, kNormal, 40, 2), (Rect{48, 58, 5, 5}));
+    EXPECT_EQ(TickRegion({50, 60}, kNormal, kNormal, 1000, 9), (Rect{}));
+    EXPECT_EQ(TickRegion({50, 60}, kNormal, kNormal, 1000, 0), (Rect{50, 60, 1, 1}));
 }
 
 TEST(MagnifierDrawing, ReplicatesEachScreenPixelIntoOneCell) {

@@ -394,19 +394,19 @@ TEST(PaletteBarSize, HeightAndVisibleSlotsFollowTheCount) {
 }
 
 TEST(PaletteBarGeometry, SlotsSitInAColumnTwentyTwoApart) {
-    EXPECT_EQ(SlotFrameRect(1), (PixelRect{12, 56, 18, 18}));
-    EXPECT_EQ(SlotFrameRect(2), (PixelRect{12, 78, 18, 18}));
-    const PixelRect last = SlotFrameRect(20);
+    EXPECT_EQ(SlotFrameRect(1), (Rect{12, 56, 18, 18}));
+    EXPECT_EQ(SlotFrameRect(2), (Rect{12, 78, 18, 18}));
+    const Rect last = SlotFrameRect(20);
     EXPECT_EQ(last.top, 474);
     EXPECT_EQ(last.top + last.height - 1, 491);
-    EXPECT_EQ(SlotSwatchRect(), (PixelRect{2, 2, 15, 15}));
+    EXPECT_EQ(SlotSwatchRect(), (Rect{2, 2, 15, 15}));
     EXPECT_EQ(SlotFrameTop(10), 254);
 }
 
 TEST(PaletteBarGeometry, SlotMenuOpensEightPixelsIntoTheSwatch) {
-    EXPECT_EQ(SlotMenuPoint(395, 209, 1), (PixelPoint{395 + 22, 209 + 66}));
-    EXPECT_EQ(SlotMenuPoint(0, 0, 3), (PixelPoint{22, 110}));
-    EXPECT_EQ(SlotMenuPoint(-100, 50, 20), (PixelPoint{-78, 50 + 66 + 22 * 19}));
+    EXPECT_EQ(SlotMenuPoint(395, 209, 1), (Point{395 + 22, 209 + 66}));
+    EXPECT_EQ(SlotMenuPoint(0, 0, 3), (Point{22, 110}));
+    EXPECT_EQ(SlotMenuPoint(-100, 50, 20), (Point{-78, 50 + 66 + 22 * 19}));
 }
 
 TEST(PaletteBarGeometry, InsertionMarkerSitsAboveWhenMovingUpBelowOtherwise) {

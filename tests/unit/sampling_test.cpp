@@ -9,7 +9,7 @@
 namespace twl {
 namespace {
 
-const ScreenRect kDesktop{0, 0, 1920, 1080};
+const Rect kDesktop{0, 0, 1920, 1080};
 
 std::uint32_t Rgb(int red, int green, int blue) {
     return (static_cast<std::uint32_t>(red) << 16) | (static_cast<std::uint32_t>(green) << 8) |
@@ -28,7 +28,7 @@ void Set(PixelImage& screen, int x, int y, std::uint32_t color) {
     screen.pixels[static_cast<std::size_t>(y * screen.width + x)] = color;
 }
 
-std::optional<TColor> Sample(const PixelImage& screen, ScreenPoint point, int mode) {
+std::optional<TColor> Sample(const PixelImage& screen, Point point, int mode) {
     SourceBlock block;
     ReadSourceBlock(screen, {0, 0}, SamplerRect(point, mode), block);
     return SampleColor(block, point, mode);
@@ -102,11 +102,11 @@ TEST(SourceBlockReading, ScreenMayStartAwayFromTheOrigin) {
 }
 
 struct NudgeCase {
-    ScreenPoint from;
+    Point from;
     NudgeDirection direction;
     int amount;
     bool moves;
-    ScreenPoint to;
+    Point to;
 };
 
 TEST(MagnifierNudge, OnlyAPointAlreadyOnTheEdgeIsHeld) {
@@ -126,7 +126,7 @@ TEST(MagnifierNudge, OnlyAPointAlreadyOnTheEdgeIsHeld) {
         {{5, 5}, static_cast<NudgeDirection>(9), 5, false, {5, 5}},
     };
     for (const NudgeCase& nudge : cases) {
-        ScreenPoint point = nudge.from;
+        Point point = nudge.from;
         EXPECT_EQ(
             NudgePoint(point, nudge.direction, static_cast<std::uint8_t>(nudge.amount), kDesktop),
             nudge.moves)
@@ -136,7 +136,7 @@ TEST(MagnifierNudge, OnlyAPointAlreadyOnTheEdgeIsHeld) {
 }
 
 TEST(MagnifierNudge, ShiftLeftAtThreeMovesOneThenFive) {
-    ScreenPoint point{3, 10};
+    Point point{3, 10};
     EXPECT_TRUE(NudgePoint(point, NudgeDirection::Left, 1, kDesktop));
     EXPECT_EQ(point.x, 2);
     EXPECT_TRUE(NudgePoint(point, NudgeDirection::Left, 5, kDesktop));

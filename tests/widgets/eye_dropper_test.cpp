@@ -91,12 +91,12 @@ TEST_F(EyeDropperTest, APressAndReleaseOnThePictureAddsTheColourAtTheShownPoint)
     window.Sampler().State().currentPoint = {100, 50};
     window.RenderMagnifier(NudgeDirection::None, 0);
     Mouse(window.EyeIMG(), QEvent::MouseButtonPress, Qt::LeftButton);
-    EXPECT_EQ(screen_.CursorPos(), (ScreenPoint{100, 50})); // the pointer jumps there
+    EXPECT_EQ(screen_.CursorPos(), (Point{100, 50})); // the pointer jumps there
     EXPECT_TRUE(window.Picking());
     Mouse(window.EyeIMG(), QEvent::MouseButtonRelease, Qt::LeftButton);
     EXPECT_FALSE(window.Picking());
     EXPECT_EQ(added_, std::vector<TColor>{MakeColor(0x33, 0x66, 0x99)});
-    EXPECT_EQ(screen_.CursorPos(), (ScreenPoint{300 + 88, 200 + 105}));
+    EXPECT_EQ(screen_.CursorPos(), (Point{300 + 88, 200 + 105}));
 }
 
 TEST_F(EyeDropperTest, CtrlEnterAddsTheColourSampledAtTheFirstShowing) {
@@ -114,12 +114,12 @@ TEST_F(EyeDropperTest, ArrowsNudgeThePointAndShiftAddsFiveMore) {
     window.ShowEyeDropper();
     window.Sampler().State().currentPoint = {3, 40};
     Key(Qt::Key_Left, Qt::ShiftModifier);
-    EXPECT_EQ(window.Sampler().State().currentPoint, (ScreenPoint{-3, 40}));
+    EXPECT_EQ(window.Sampler().State().currentPoint, (Point{-3, 40}));
     window.Sampler().State().currentPoint = {0, 40};
     Key(Qt::Key_Left);
-    EXPECT_EQ(window.Sampler().State().currentPoint, (ScreenPoint{0, 40}));
+    EXPECT_EQ(window.Sampler().State().currentPoint, (Point{0, 40}));
     Key(Qt::Key_Down);
-    EXPECT_EQ(window.Sampler().State().currentPoint, (ScreenPoint{0, 41}));
+    EXPECT_EQ(window.Sampler().State().currentPoint, (Point{0, 41}));
     EXPECT_EQ(screen_.cursorMoves, 0); // nudges never move the pointer
 }
 
@@ -250,9 +250,7 @@ TEST_F(EyeDropperTest, MenusCarryTheirCaptionsInOrder) {
 
 TEST_F(EyeDropperTest, TheProgramsOwnWindowsAreLeftOutOfThePicture) {
     Form2& window = Window();
-    window.Sampler().SetOwnWindows([](std::vector<ScreenRect>& own) {
-        own.push_back({90, 40, 30, 30});
-    });
+    window.Sampler().SetOwnWindows([](std::vector<Rect>& own) { own.push_back({90, 40, 30, 30}); });
     window.ShowEyeDropper();
     window.Sampler().State().currentPoint = {200, 50};
     window.RenderMagnifier(NudgeDirection::None, 0);

@@ -1,3 +1,4 @@
+#include "platform/qt_conversions.h"
 #include "ui/common/image_files.h"
 
 #include "temp_folder.h"

@@ -7,14 +7,14 @@
 
 namespace twl {
 
-struct ScreenPoint {
+struct Point {
     int x = 0;
     int y = 0;
-    friend bool operator==(const ScreenPoint&, const ScreenPoint&) = default;
+    friend bool operator==(const Point&, const Point&) = default;
 };
 
 // Left and top are the first column and row inside; an empty rectangle has no width or height.
-struct ScreenRect {
+struct Rect {
     int left = 0;
     int top = 0;
     int width = 0;
@@ -24,11 +24,11 @@ struct ScreenRect {
     bool Contains(std::int64_t x, std::int64_t y) const {
         return x >= left && y >= top && x - left < width && y - top < height;
     }
-    friend bool operator==(const ScreenRect&, const ScreenRect&) = default;
+    friend bool operator==(const Rect&, const Rect&) = default;
 };
 
 // The part that lies in both; empty (at the origin) when they do not meet.
-inline ScreenRect Intersect(const ScreenRect& a, const ScreenRect& b) {
+inline Rect Intersect(const Rect& a, const Rect& b) {
     const std::int64_t left = std::max<std::int64_t>(a.left, b.left);
     const std::int64_t top = std::max<std::int64_t>(a.top, b.top);
     const std::int64_t right =
@@ -42,7 +42,7 @@ inline ScreenRect Intersect(const ScreenRect& a, const ScreenRect& b) {
 }
 
 // The smallest rectangle holding both; an empty one adds nothing.
-inline ScreenRect Union(const ScreenRect& a, const ScreenRect& b) {
+inline Rect Union(const Rect& a, const Rect& b) {
     if (a.Empty())
         return b;
     if (b.Empty())

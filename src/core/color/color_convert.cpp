@@ -10,16 +10,6 @@ namespace {
 
 const char kHexDigits[] = "0123456789ABCDEF";
 
-int HexValue(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
 // The fully saturated colour of a hue 0-359 on the linear six-segment wheel, 4.25 per degree.
 void PureHue(int hue, long double& r, long double& g, long double& b) {
     constexpr long double kSlope = 4.25L;
@@ -80,7 +70,7 @@ std::string ColorToHexTriplet(TColor color) {
 bool IsHexColorText(std::string_view text) {
     if (text.size() != 6 && text.size() != 3)
         return false;
-    return std::all_of(text.begin(), text.end(), [](char c) { return HexValue(c) >= 0; });
+    return std::all_of(text.begin(), text.end(), [](char c) { return HexDigitValue(c) >= 0; });
 }
 
 TColor HexToColor(std::string_view text) {
@@ -91,9 +81,9 @@ TColor HexToColor(std::string_view text) {
     int channels[3];
     for (int i = 0; i < 3; ++i) {
         if (text.size() == 6)
-            channels[i] = HexValue(text[2 * i]) * 16 + HexValue(text[2 * i + 1]);
+            channels[i] = HexDigitValue(text[2 * i]) * 16 + HexDigitValue(text[2 * i + 1]);
         else
-            channels[i] = HexValue(text[i]) * 17;
+            channels[i] = HexDigitValue(text[i]) * 17;
     }
     return MakeColor(channels[0], channels[1], channels[2]);
 }

@@ -77,16 +77,6 @@ bool EqualIgnoringCase(std::string_view a, std::string_view b) {
     return true;
 }
 
-int HexDigitValue(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
 // Hex digits to the end of the text, at most eight of them significant (leading zeros are free).
 std::optional<std::uint32_t> ParseHexDigits(std::string_view digits) {
     if (digits.empty())
@@ -147,6 +137,16 @@ std::optional<TColor> ParseIntegerLiteral(std::string_view text) {
 }
 
 } // namespace
+
+int HexDigitValue(char c) {
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
 
 ConversionError::ConversionError(const std::string& text)
     : std::runtime_error("'" + text + "' is not a valid integer value") {}

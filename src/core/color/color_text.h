@@ -20,6 +20,9 @@ public:
     explicit ConversionError(const std::string& text);
 };
 
+// The value of one hex digit of either case, -1 for any other character.
+int HexDigitValue(char c);
+
 // Packs the low 8 bits of each argument: 300 becomes 44, -1 becomes 255.
 TColor MakeColor(int red, int green, int blue);
 inline int RedOf(TColor color) {

@@ -45,23 +45,23 @@ int SlotFrameTop(int slot) {
     return kFirstFrameTop + kSlotStep * (slot - 1);
 }
 
-PixelRect SlotFrameRect(int slot) {
+Rect SlotFrameRect(int slot) {
     return {kFrameLeft, SlotFrameTop(slot), kFrameSize, kFrameSize};
 }
 
-PixelRect SlotSwatchRect() {
+Rect SlotSwatchRect() {
     return {kSwatchOffset, kSwatchOffset, kSwatchSize, kSwatchSize};
 }
 
-PixelPoint SlotMenuPoint(int barLeft, int barTop, int slot) {
-    const PixelRect frame = SlotFrameRect(slot);
-    const PixelRect swatch = SlotSwatchRect();
+Point SlotMenuPoint(int barLeft, int barTop, int slot) {
+    const Rect frame = SlotFrameRect(slot);
+    const Rect swatch = SlotSwatchRect();
     return {barLeft + frame.left + swatch.left + kMenuOffset,
             barTop + frame.top + swatch.top + kMenuOffset};
 }
 
 int InsertionMarkerTop(int targetTag, int draggedSlot) {
-    const PixelRect frame = SlotFrameRect(targetTag + 1);
+    const Rect frame = SlotFrameRect(targetTag + 1);
     if (targetTag < draggedSlot)
         return frame.top - kMarkerGapAbove;
     return frame.top + frame.height + kMarkerGapBelow;

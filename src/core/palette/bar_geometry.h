@@ -3,6 +3,7 @@
 // bar is, which slots are visible, and where the slots, the slot menu and the drag marker sit.
 // All sizes are in pixels; slots are numbered 1 to 20 from the top.
 
+#include "core/base/geometry.h"
 #include "core/color/color_text.h"
 #include "core/palette/palette_list.h"
 
@@ -12,20 +13,6 @@
 #include <vector>
 
 namespace twl {
-
-struct PixelPoint {
-    int x = 0;
-    int y = 0;
-    bool operator==(const PixelPoint&) const = default;
-};
-
-struct PixelRect {
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
-    bool operator==(const PixelRect&) const = default;
-};
 
 using SlotColorArray = std::array<TColor, kPaletteSlotCount>;
 
@@ -48,14 +35,14 @@ int PaletteBarHeight(int count);
 std::optional<int> VisibleSlotCount(int count);
 
 // Slot n's frame on the bar, 18 × 18 at (12, 56 + 22 × (n − 1)).
-PixelRect SlotFrameRect(int slot);
+Rect SlotFrameRect(int slot);
 // The top row of slot n's frame on the bar.
 int SlotFrameTop(int slot);
 // The swatch inside any slot's frame, 15 × 15 at (2, 2).
-PixelRect SlotSwatchRect();
+Rect SlotSwatchRect();
 
 // Screen point of the top-left corner of slot n's colour menu: 8 pixels into its swatch.
-PixelPoint SlotMenuPoint(int barLeft, int barTop, int slot);
+Point SlotMenuPoint(int barLeft, int barTop, int slot);
 
 // The insertion marker's top while the slot with 0-based index draggedSlot is dragged over the
 // slot with 0-based index targetTag: just above the target when the colour moves up, just below

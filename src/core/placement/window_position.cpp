@@ -10,26 +10,26 @@ int ClampedTop(int top, const ScreenInfo& screen) {
 
 } // namespace
 
-WindowPoint ApplyStoredPosition(WindowPoint builtIn, std::optional<int> top,
-                                std::optional<int> left, const ScreenInfo& screen) {
-    WindowPoint point = builtIn;
+Point ApplyStoredPosition(Point builtIn, std::optional<int> top, std::optional<int> left,
+                          const ScreenInfo& screen) {
+    Point point = builtIn;
     if (top) {
-        point.top = ClampedTop(*top, screen);
+        point.y = ClampedTop(*top, screen);
     }
     if (left) {
-        point.left = *left;
+        point.x = *left;
     }
     return point;
 }
 
-WindowPoint QuickReferencePosition(std::optional<int> top, std::optional<int> left, int windowWidth,
-                                   int windowHeight, const ScreenInfo& screen) {
-    WindowPoint point;
-    point.top = top ? ClampedTop(*top, screen) : screen.primaryHeight / 2 - windowHeight / 2;
+Point QuickReferencePosition(std::optional<int> top, std::optional<int> left, int windowWidth,
+                             int windowHeight, const ScreenInfo& screen) {
+    Point point;
+    point.y = top ? ClampedTop(*top, screen) : screen.primaryHeight / 2 - windowHeight / 2;
     if (left) {
-        point.left = screen.desktopWidth < *left ? screen.desktopWidth / 2 : *left;
+        point.x = screen.desktopWidth < *left ? screen.desktopWidth / 2 : *left;
     } else {
-        point.left = screen.desktopWidth / 2 - windowWidth / 2;
+        point.x = screen.desktopWidth / 2 - windowWidth / 2;
     }
     return point;
 }

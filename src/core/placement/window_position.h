@@ -2,27 +2,22 @@
 // Where a tool window goes when it is created, from its stored top and left (nullopt when the
 // stored value is empty, missing or not a number).
 
+#include "core/base/geometry.h"
 #include "core/base/screen_info.h"
 
 #include <optional>
 
 namespace twl {
 
-struct WindowPoint {
-    int left = 0;
-    int top = 0;
-    bool operator==(const WindowPoint&) const = default;
-};
-
 // A stored top below the bottom of the desktop (greater than its height) is pulled back to half
 // the desktop height; a stored left is taken as it is. Missing values keep builtIn.
-WindowPoint ApplyStoredPosition(WindowPoint builtIn, std::optional<int> top,
-                                std::optional<int> left, const ScreenInfo& screen);
+Point ApplyStoredPosition(Point builtIn, std::optional<int> top, std::optional<int> left,
+                          const ScreenInfo& screen);
 
 // The HTML quick reference: a stored top is clamped as above, a stored left greater than the
 // desktop width becomes half of it; a missing top or left centres the window on that axis
 // (vertically on the primary display, horizontally on the desktop).
-WindowPoint QuickReferencePosition(std::optional<int> top, std::optional<int> left, int windowWidth,
-                                   int windowHeight, const ScreenInfo& screen);
+Point QuickReferencePosition(std::optional<int> top, std::optional<int> left, int windowWidth,
+                             int windowHeight, const ScreenInfo& screen);
 
 } // namespace twl

@@ -6,7 +6,7 @@
 
 namespace twl {
 
-std::optional<TColor> SampleColor(const SourceBlock& block, ScreenPoint point, int samplingMode) {
+std::optional<TColor> SampleColor(const SourceBlock& block, Point point, int samplingMode) {
     const std::optional<int> radius = SamplingRadius(samplingMode);
     if (!radius)
         return std::nullopt;

@@ -49,10 +49,10 @@ std::uint32_t ImagePixel(std::uint32_t screenPixel) {
 
 // The screen pixels of one source row, converted, at the start of the image row: `count` of
 // them from source column 0.
-void ConvertSourceRow(const SourceBlock& block, const ScreenRect& source, Coord sourceRow,
-                      Coord count, std::uint32_t* out) {
+void ConvertSourceRow(const SourceBlock& block, const Rect& source, Coord sourceRow, Coord count,
+                      std::uint32_t* out) {
     const Coord screenY = Coord{source.top} + sourceRow;
-    const ScreenRect& area = block.area;
+    const Rect& area = block.area;
     if (screenY < area.top || screenY - area.top >= area.height) {
         std::fill(out, out + count, kImageSilver);
         return;
@@ -74,7 +74,7 @@ void ConvertSourceRow(const SourceBlock& block, const ScreenRect& source, Coord 
 // Builds each image row once per source row and copies it down for the rows that repeat it.
 // A row is built in place: the converted source pixels first, then spread out from the right,
 // so each one is read before its cell overwrites it.
-void Enlarge(const SourceBlock& block, const ScreenRect& source, Coord step, PixelImage& image) {
+void Enlarge(const SourceBlock& block, const Rect& source, Coord step, PixelImage& image) {
     if (source.Empty()) {
         FillRect(image, 0, 0, image.width, image.height, kImageSilver);
         return;
@@ -105,7 +105,7 @@ void Enlarge(const SourceBlock& block, const ScreenRect& source, Coord step, Pix
 
 // Silver over the halves of the picture that show what lies beyond the screen's edges, when the
 // point is on (or past) an edge.
-void FillBeyondEdges(PixelImage& image, ScreenPoint point, const ScreenRect& desktop, Coord step) {
+void FillBeyondEdges(PixelImage& image, Point point, const Rect& desktop, Coord step) {
     const Coord width = image.width;
     const Coord height = image.height;
     if (point.x <= desktop.left)
@@ -145,7 +145,7 @@ void DrawSampleFrame(PixelImage& image, const MagnifierGeometry& geometry, int s
 
 } // namespace
 
-void DrawMagnifiedImage(MagnifierState& state, const SourceBlock& block, const ScreenRect& desktop,
+void DrawMagnifiedImage(MagnifierState& state, const SourceBlock& block, const Rect& desktop,
                         int width, int height, PixelImage& image) {
     if (state.zoomLevel <= 0)
         state.zoomLevel = 1;

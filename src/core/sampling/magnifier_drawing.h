@@ -18,7 +18,7 @@ namespace twl {
 // Screen pixel column i of the source (0 .. 2hx - 1) fills image columns i x step up to
 // (i + 1) x step - 1, so every grid cell shows exactly one screen pixel; the columns left over at
 // the right (and the rows at the bottom) repeat the last source pixel.
-void DrawMagnifiedImage(MagnifierState& state, const SourceBlock& block, const ScreenRect& desktop,
+void DrawMagnifiedImage(MagnifierState& state, const SourceBlock& block, const Rect& desktop,
                         int width, int height, PixelImage& image);
 
 } // namespace twl

@@ -15,7 +15,7 @@ MagnifierGeometry ComputeMagnifierGeometry(int width, int height, int zoomLevel)
     return geometry;
 }
 
-ScreenRect MagnifierSourceRect(ScreenPoint point, const MagnifierGeometry& geometry) {
+Rect MagnifierSourceRect(Point point, const MagnifierGeometry& geometry) {
     return {point.x - geometry.halfWidth, point.y - geometry.halfHeight, 2 * geometry.halfWidth,
             2 * geometry.halfHeight};
 }
@@ -26,15 +26,14 @@ std::optional<int> SamplingRadius(int samplingMode) {
     return samplingMode;
 }
 
-ScreenRect SamplerRect(ScreenPoint point, int samplingMode) {
+Rect SamplerRect(Point point, int samplingMode) {
     const std::optional<int> radius = SamplingRadius(samplingMode);
     if (!radius)
         return {};
     return {point.x - *radius, point.y - *radius, 2 * *radius + 1, 2 * *radius + 1};
 }
 
-ScreenRect TickRegion(ScreenPoint point, int imageWidth, int imageHeight, int zoomLevel,
-                      int samplingMode) {
+Rect TickRegion(Point point, int imageWidth, int imageHeight, int zoomLevel, int samplingMode) {
     const MagnifierGeometry geometry = ComputeMagnifierGeometry(imageWidth, imageHeight, zoomLevel);
     return Union(MagnifierSourceRect(point, geometry), SamplerRect(point, samplingMode));
 }

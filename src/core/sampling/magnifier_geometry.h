@@ -21,18 +21,17 @@ struct MagnifierGeometry {
 MagnifierGeometry ComputeMagnifierGeometry(int width, int height, int zoomLevel);
 
 // The screen pixels shown: 2hx x 2hy of them, the point at column hx, row hy.
-ScreenRect MagnifierSourceRect(ScreenPoint point, const MagnifierGeometry& geometry);
+Rect MagnifierSourceRect(Point point, const MagnifierGeometry& geometry);
 
 // How far the sample reaches from its point: 0, 1, 2 for sampling modes 0, 1, 2 (one pixel,
 // 3x3, 5x5); nothing for any other mode, which neither samples nor frames.
 std::optional<int> SamplingRadius(int samplingMode);
 
 // The pixels one sample at `point` reads; empty for a mode that does not sample.
-ScreenRect SamplerRect(ScreenPoint point, int samplingMode);
+Rect SamplerRect(Point point, int samplingMode);
 
 // The one rectangle a tick reads: the magnifier's source and the sample around the same point.
-ScreenRect TickRegion(ScreenPoint point, int imageWidth, int imageHeight, int zoomLevel,
-                      int samplingMode);
+Rect TickRegion(Point point, int imageWidth, int imageHeight, int zoomLevel, int samplingMode);
 
 // Side of the square magnified image: 145 for Normal (0), 289 for Big (1), nothing otherwise.
 std::optional<int> MagnifierImageSide(int magnifierSize);

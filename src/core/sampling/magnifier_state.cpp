@@ -2,8 +2,7 @@
 
 namespace twl {
 
-bool NudgePoint(ScreenPoint& point, NudgeDirection direction, std::uint8_t amount,
-                const ScreenRect& desktop) {
+bool NudgePoint(Point& point, NudgeDirection direction, std::uint8_t amount, const Rect& desktop) {
     const std::int64_t lastColumn = std::int64_t{desktop.left} + desktop.width - 1;
     const std::int64_t lastRow = std::int64_t{desktop.top} + desktop.height - 1;
     switch (direction) {

@@ -14,7 +14,7 @@ struct MagnifierState {
     std::uint8_t samplingMode = 1;  // 0 one pixel, 1 the 3x3 mean, 2 the 5x5 mean
     std::uint8_t magnifierSize = 1; // 0 Normal, 1 Big
     bool showGrid = true;           // the grid is never drawn at 2x
-    ScreenPoint currentPoint;       // the point the picture is centred on
+    Point currentPoint;             // the point the picture is centred on
 };
 
 enum class NudgeDirection { None = 0, Left = 1, Right = 2, Up = 3, Down = 4 };
@@ -23,8 +23,7 @@ enum class NudgeDirection { None = 0, Left = 1, Right = 2, Up = 3, Down = 4 };
 // needs x > left edge, right needs x < right edge, and so on). An accepted move is applied whole,
 // even past the edge. Any other direction leaves the point. Returns whether the move was
 // accepted.
-bool NudgePoint(ScreenPoint& point, NudgeDirection direction, std::uint8_t amount,
-                const ScreenRect& desktop);
+bool NudgePoint(Point& point, NudgeDirection direction, std::uint8_t amount, const Rect& desktop);
 
 // "+" and the wheel up: 1 -> 2 -> 3 -> 4; nothing at 4 or at any value outside 1..3.
 std::optional<int> ZoomInFrom(int zoomLevel);

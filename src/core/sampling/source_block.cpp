@@ -2,18 +2,17 @@
 
 namespace twl {
 
-void ResetSourceBlock(SourceBlock& block, const ScreenRect& area) {
-    block.area = area.Empty() ? ScreenRect{area.left, area.top, 0, 0} : area;
+void ResetSourceBlock(SourceBlock& block, const Rect& area) {
+    block.area = area.Empty() ? Rect{area.left, area.top, 0, 0} : area;
     block.pixels.assign(static_cast<std::size_t>(block.area.width) *
                             static_cast<std::size_t>(block.area.height),
                         kOutsidePixel);
 }
 
-void ReadSourceBlock(const PixelImage& screen, ScreenPoint origin, const ScreenRect& area,
-                     SourceBlock& block) {
+void ReadSourceBlock(const PixelImage& screen, Point origin, const Rect& area, SourceBlock& block) {
     ResetSourceBlock(block, area);
-    const ScreenRect onScreen =
-        Intersect(block.area, ScreenRect{origin.x, origin.y, screen.width, screen.height});
+    const Rect onScreen =
+        Intersect(block.area, Rect{origin.x, origin.y, screen.width, screen.height});
     for (int row = 0; row < onScreen.height; ++row) {
         const int y = onScreen.top + row;
         const std::uint32_t* from =

@@ -16,7 +16,7 @@ namespace twl {
 inline constexpr std::uint32_t kOutsidePixel = 0xFFFFFFFFu;
 
 struct SourceBlock {
-    ScreenRect area;                   // the screen rectangle the block holds
+    Rect area;                         // the screen rectangle the block holds
     std::vector<std::uint32_t> pixels; // area.width * area.height, row after row
 
     // The pixel at a screen position; kOutsidePixel for a position the block does not hold.
@@ -31,12 +31,11 @@ struct SourceBlock {
 
 // Makes the block hold `area` with every pixel marked outside the screen; a screen reader then
 // copies in the part that lies on the screen. The memory is reused when it is large enough.
-void ResetSourceBlock(SourceBlock& block, const ScreenRect& area);
+void ResetSourceBlock(SourceBlock& block, const Rect& area);
 
 // Fills the block for `area` from a picture of the whole virtual screen whose top-left pixel is
 // the screen point `origin` (the in-memory screen of tests and benchmarks, or a captured
 // desktop). The picture's top byte is dropped; pixels beyond the picture stay outside.
-void ReadSourceBlock(const PixelImage& screen, ScreenPoint origin, const ScreenRect& area,
-                     SourceBlock& block);
+void ReadSourceBlock(const PixelImage& screen, Point origin, const Rect& area, SourceBlock& block);
 
 } // namespace twl

@@ -1,5 +1,7 @@
 #include "platform/qt/qt_clipboard.h"
 
+#include "platform/qt_conversions.h"
+
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QImage>
@@ -7,33 +9,18 @@
 
 namespace twl {
 
-namespace {
-
-QImage ToImage(const PixelImage& image) {
-    QImage picture(image.width, image.height, QImage::Format_RGB32);
-    for (int y = 0; y < image.height; ++y) {
-        auto* row = reinterpret_cast<std::uint32_t*>(picture.scanLine(y));
-        for (int x = 0; x < image.width; ++x) {
-            row[x] = image.At(x, y);
-        }
-    }
-    return picture;
-}
-
-} // namespace
-
 void QtClipboard::SetText(const std::string& text) {
     QGuiApplication::clipboard()->setText(QString::fromStdString(text));
 }
 
 void QtClipboard::SetImage(const PixelImage& image) {
-    QGuiApplication::clipboard()->setImage(ToImage(image));
+    QGuiApplication::clipboard()->setImage(ToQImage(image));
 }
 
 void QtClipboard::SetTextAndImage(const std::string& text, const PixelImage& image) {
     auto* data = new QMimeData;
     data->setText(QString::fromStdString(text));
-    data->setImageData(ToImage(image));
+    data->setImageData(ToQImage(image));
     QGuiApplication::clipboard()->setMimeData(data);
 }
 

@@ -47,8 +47,7 @@ int BitsPerPixel(const xcb_setup_t& setup, std::uint8_t depth) {
 }
 
 // Copies the 32-bit pixels of `area`, packed row after row, into the block as 0x00RRGGBB.
-void CopyPixels(const std::uint8_t* from, bool lsbFirst, const ScreenRect& area,
-                SourceBlock& block) {
+void CopyPixels(const std::uint8_t* from, bool lsbFirst, const Rect& area, SourceBlock& block) {
     const auto width = static_cast<std::size_t>(area.width);
     for (int row = 0; row < area.height; ++row, from += 4 * width) {
         std::uint32_t* to = block.pixels.data() +
@@ -114,7 +113,7 @@ void X11ScreenReader::RefreshRoot() const {
     }
 }
 
-ScreenRect X11ScreenReader::Desktop() const {
+Rect X11ScreenReader::Desktop() const {
     if (x11_) {
         if (*rootStale_) {
             *rootStale_ = false;
@@ -130,7 +129,7 @@ ScreenRect X11ScreenReader::Desktop() const {
     return {area.x(), area.y(), area.width(), area.height()};
 }
 
-void X11ScreenReader::Read(const ScreenRect& area, SourceBlock& block) {
+void X11ScreenReader::Read(const Rect& area, SourceBlock& block) {
     ResetSourceBlock(block, area);
     if (!x11_ || !rgb32_) {
         ReadThroughQt(Intersect(block.area, Desktop()), block);
@@ -139,7 +138,7 @@ void X11ScreenReader::Read(const ScreenRect& area, SourceBlock& block) {
     // The root size is read again when the server refuses the rectangle (the screen was made
     // smaller) and when Qt reports a change of the screens.
     for (int attempt = 0; attempt < 2; ++attempt) {
-        const ScreenRect onScreen = Intersect(block.area, root_);
+        const Rect onScreen = Intersect(block.area, root_);
         if (onScreen.Empty() || ReadRoot(onScreen, block)) {
             return;
         }
@@ -147,7 +146,7 @@ void X11ScreenReader::Read(const ScreenRect& area, SourceBlock& block) {
     }
 }
 
-bool X11ScreenReader::ReadRoot(const ScreenRect& onScreen, SourceBlock& block) {
+bool X11ScreenReader::ReadRoot(const Rect& onScreen, SourceBlock& block) {
     const std::size_t bytes =
         static_cast<std::size_t>(onScreen.width) * static_cast<std::size_t>(onScreen.height) * 4;
     if (!shm_ || !shm_->Reserve(bytes)) {
@@ -164,7 +163,7 @@ bool X11ScreenReader::ReadRoot(const ScreenRect& onScreen, SourceBlock& block) {
     return true;
 }
 
-bool X11ScreenReader::ReadShared(const ScreenRect& onScreen, SourceBlock& block) {
+bool X11ScreenReader::ReadShared(const Rect& onScreen, SourceBlock& block) {
     const std::size_t bytes =
         static_cast<std::size_t>(onScreen.width) * static_cast<std::size_t>(onScreen.height) * 4;
     xcb_connection_t* connection = x11_->connection;
@@ -184,7 +183,7 @@ bool X11ScreenReader::ReadShared(const ScreenRect& onScreen, SourceBlock& block)
     return true;
 }
 
-bool X11ScreenReader::ReadThroughSocket(const ScreenRect& onScreen, SourceBlock& block) const {
+bool X11ScreenReader::ReadThroughSocket(const Rect& onScreen, SourceBlock& block) const {
     xcb_connection_t* connection = x11_->connection;
     const auto cookie = xcb_get_image(
         connection, XCB_IMAGE_FORMAT_Z_PIXMAP, x11_->root, static_cast<std::int16_t>(onScreen.left),
@@ -205,7 +204,7 @@ bool X11ScreenReader::ReadThroughSocket(const ScreenRect& onScreen, SourceBlock&
     return true;
 }
 
-void X11ScreenReader::ReadThroughQt(const ScreenRect& onScreen, SourceBlock& block) const {
+void X11ScreenReader::ReadThroughQt(const Rect& onScreen, SourceBlock& block) const {
     QScreen* screen = QGuiApplication::primaryScreen();
     if (onScreen.Empty() || screen == nullptr) {
         return;
@@ -228,7 +227,7 @@ void X11ScreenReader::ReadThroughQt(const ScreenRect& onScreen, SourceBlock& blo
     }
 }
 
-ScreenPoint X11ScreenReader::CursorPos() const {
+Point X11ScreenReader::CursorPos() const {
     if (!x11_) {
         const QPoint point = QCursor::pos();
         return {point.x(), point.y()};
@@ -242,7 +241,7 @@ ScreenPoint X11ScreenReader::CursorPos() const {
     return {pointer->root_x, pointer->root_y};
 }
 
-ScreenPoint X11ScreenReader::ReadAndLocatePointer(const ScreenRect& area, SourceBlock& block) {
+Point X11ScreenReader::ReadAndLocatePointer(const Rect& area, SourceBlock& block) {
     if (!x11_) {
         Read(area, block);
         return CursorPos();
@@ -260,7 +259,7 @@ ScreenPoint X11ScreenReader::ReadAndLocatePointer(const ScreenRect& area, Source
     return {pointer->root_x, pointer->root_y};
 }
 
-void X11ScreenReader::SetCursorPos(ScreenPoint point) {
+void X11ScreenReader::SetCursorPos(Point point) {
     if (!x11_) {
         QCursor::setPos(point.x, point.y);
         return;

@@ -24,29 +24,29 @@ public:
     X11ScreenReader(const X11ScreenReader&) = delete;
     X11ScreenReader& operator=(const X11ScreenReader&) = delete;
 
-    ScreenRect Desktop() const override;
-    void Read(const ScreenRect& area, SourceBlock& block) override;
-    ScreenPoint CursorPos() const override;
+    Rect Desktop() const override;
+    void Read(const Rect& area, SourceBlock& block) override;
+    Point CursorPos() const override;
     // The pointer query travels with the region read, so both cost one round trip.
-    ScreenPoint ReadAndLocatePointer(const ScreenRect& area, SourceBlock& block) override;
-    void SetCursorPos(ScreenPoint point) override;
+    Point ReadAndLocatePointer(const Rect& area, SourceBlock& block) override;
+    void SetCursorPos(Point point) override;
 
 private:
     // Asks the server for the root window's size; keeps the last known one when it cannot.
     void RefreshRoot() const;
     // Copy onScreen (inside the root) into the block; false when the server refused.
-    bool ReadRoot(const ScreenRect& onScreen, SourceBlock& block);
+    bool ReadRoot(const Rect& onScreen, SourceBlock& block);
     // The shared segment must hold the rectangle already.
-    bool ReadShared(const ScreenRect& onScreen, SourceBlock& block);
-    bool ReadThroughSocket(const ScreenRect& onScreen, SourceBlock& block) const;
-    void ReadThroughQt(const ScreenRect& onScreen, SourceBlock& block) const;
+    bool ReadShared(const Rect& onScreen, SourceBlock& block);
+    bool ReadThroughSocket(const Rect& onScreen, SourceBlock& block) const;
+    void ReadThroughQt(const Rect& onScreen, SourceBlock& block) const;
 
     std::optional<X11Connection> x11_;
     // The root's pixels are 32 bits of x, red, green, blue (depth 24 or 32, 8 bits a channel),
     // so they are copied without help; any other layout goes through Qt.
     bool rgb32_ = false;
     bool lsbFirst_ = true;
-    mutable ScreenRect root_;
+    mutable Rect root_;
     // Set when Qt reports a change of the screens; the root's size is asked for again then.
     std::shared_ptr<bool> rootStale_ = std::make_shared<bool>(false);
     std::unique_ptr<QObject> screenWatch_;

@@ -15,7 +15,7 @@ const QColor kFrameLineColor(128, 128, 128);
 const QColor kMarkerColor(192, 192, 192);
 constexpr int kStrip = 4;
 
-QRect ToQRect(const PixelRect& r) {
+QRect ToQRect(const Rect& r) {
     return QRect(r.left, r.top, r.width, r.height);
 }
 

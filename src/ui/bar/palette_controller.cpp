@@ -122,7 +122,7 @@ void PaletteController::OnLeftPress(int tag) {
 void PaletteController::OnRightPress(int tag) {
     (void)tag;
     const QPoint bar = SyncWindowPosition(*bar_);
-    const PixelPoint point = SlotMenuPoint(bar.x(), bar.y(), palette_.SelectedSlot());
+    const Point point = SlotMenuPoint(bar.x(), bar.y(), palette_.SelectedSlot());
     Call(hooks_.openSlotMenu, QPoint(point.x, point.y));
 }
 

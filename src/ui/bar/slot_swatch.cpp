@@ -1,6 +1,7 @@
 #include "ui/bar/slot_swatch.h"
 
 #include "core/color/color_convert.h"
+#include "platform/qt_conversions.h"
 
 #include <QApplication>
 #include <QColor>
@@ -22,10 +23,6 @@ const QString kSlotFormat = QStringLiteral("application/x-tintwell-slot");
 SlotSwatch::DragRunner& Runner() {
     static SlotSwatch::DragRunner runner;
     return runner;
-}
-
-QColor ToQColor(TColor color) {
-    return QColor(RedOf(color), GreenOf(color), BlueOf(color));
 }
 
 void Call(const std::function<void(int)>& handler, int tag) {

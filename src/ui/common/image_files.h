@@ -1,6 +1,5 @@
 #pragma once
-// Saving pictures (the magnified picture, swatch images, layout images) as BMP, PNG or GIF files,
-// and moving pictures between QImage and PixelImage.
+// Saving pictures (the magnified picture, swatch images, layout images) as BMP, PNG or GIF files.
 
 #include "core/base/pixel_image.h"
 
@@ -18,13 +17,5 @@ enum class ImageFormat { Bmp, Png, Gif };
 // (a temporary file renamed over it). False when the image is null or the file cannot be
 // written; path is then untouched.
 bool SaveImage(const std::filesystem::path& path, const QImage& image, ImageFormat format);
-
-// A copy of picture as a QImage of Format_RGB32; the QImage owns its pixels, so picture may go
-// away. A null QImage when picture is empty or its buffer does not match its size.
-QImage ToQImage(const PixelImage& picture);
-
-// A copy of image's pixels as 0xFFRRGGBB (the image is converted to Format_RGB32 first, any
-// alpha dropped). An empty PixelImage for a null image.
-PixelImage FromQImage(const QImage& image);
 
 } // namespace twl

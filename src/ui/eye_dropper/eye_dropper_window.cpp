@@ -7,6 +7,7 @@
 #include "core/settings/settings.h"
 #include "platform/clipboard.h"
 #include "platform/dialogs.h"
+#include "platform/qt_conversions.h"
 #include "platform/window_position_sync.h"
 #include "ui/common/filled_box.h"
 #include "ui/common/pressable_label.h"
@@ -25,10 +26,6 @@ const QColor kSilver(192, 192, 192);
 constexpr int kNormalTitleWidth = 210, kNormalTitleHeight = 21;
 constexpr int kBigTitleWidth = 322, kBigTitleHeight = 22;
 constexpr int kTimerInterval = 50;
-
-QColor ToQColor(TColor color) {
-    return QColor(RedOf(color), GreenOf(color), BlueOf(color));
-}
 
 QFont Tahoma(bool bold) {
     QFont font(QStringLiteral("Tahoma"));
@@ -91,15 +88,15 @@ Form2::Form2(Settings& settings, const FormatList& formats, ScreenReader& screen
     ConnectMenus();
 
     // The stored position; the top is pulled back onto the screen, the left is kept.
-    const ScreenRect desktop = screen_.Desktop();
+    const Rect desktop = screen_.Desktop();
     ScreenInfo info;
     info.desktopLeft = desktop.left;
     info.desktopTop = desktop.top;
     info.desktopWidth = desktop.width;
     info.desktopHeight = desktop.height;
-    const WindowPoint place =
-        ApplyStoredPosition(WindowPoint{x(), y()}, settings.eyeTop, settings.eyeLeft, info);
-    move(place.left, place.top);
+    const Point place =
+        ApplyStoredPosition(Point{x(), y()}, settings.eyeTop, settings.eyeLeft, info);
+    move(place.x, place.y);
 
     MagnifierState& state = sampler_.State();
     state.zoomLevel = settings.zoomLevel;
@@ -311,7 +308,7 @@ void Form2::RenderMagnifier(NudgeDirection direction, std::uint8_t amount) {
     }
 }
 
-void Form2::SampleColorAt(ScreenPoint point, bool useCursor) {
+void Form2::SampleColorAt(Point point, bool useCursor) {
     if (sampler_.SampleColorAt(point, useCursor)) {
         ShowSampledColor();
     }
@@ -412,8 +409,8 @@ void Form2::EyeIMGMouseUp(QMouseEvent* event) {
     timer1_.stop();
     AddSampledColor();
     const QPoint window = SyncWindowPosition(*this);
-    screen_.SetCursorPos(ScreenPoint{window.x() + eyePnl_->x() + eyeImg_->width() / 2 + 6,
-                                     window.y() + eyePnl_->y() + eyeImg_->height() / 2 + 6});
+    screen_.SetCursorPos(Point{window.x() + eyePnl_->x() + eyeImg_->width() / 2 + 6,
+                               window.y() + eyePnl_->y() + eyeImg_->height() / 2 + 6});
 }
 
 void Form2::BeginBarPick() {

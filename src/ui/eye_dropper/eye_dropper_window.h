@@ -75,7 +75,7 @@ public:
     void ShowSampledColor();
     void RenderMagnifier(NudgeDirection direction, std::uint8_t amount);
     // The hotkey's sample: the colour under the pointer (or at point), shown at once.
-    void SampleColorAt(ScreenPoint point, bool useCursor);
+    void SampleColorAt(Point point, bool useCursor);
     void SetZoomLevel(int zoomLevel);
     void SetSamplingMode(int samplingMode);
     void ToggleGrid();

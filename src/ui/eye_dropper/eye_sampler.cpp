@@ -16,18 +16,18 @@ void EyeSampler::SetImageSide(int side) {
     drawnValid_ = false;
 }
 
-ScreenPoint EyeSampler::ReadAround(ScreenPoint point, bool leaveOutOwnWindows) {
-    const ScreenRect area =
+Point EyeSampler::ReadAround(Point point, bool leaveOutOwnWindows) {
+    const Rect area =
         TickRegion(point, imageSide_, imageSide_, state_.zoomLevel, state_.samplingMode);
-    const ScreenPoint pointer = screen_.ReadAndLocatePointer(area, block_);
+    const Point pointer = screen_.ReadAndLocatePointer(area, block_);
     ownAreas_.clear();
     if (!leaveOutOwnWindows || !ownWindows_) {
         return pointer;
     }
     ownWindowAreas_.clear();
     ownWindows_(ownWindowAreas_);
-    for (const ScreenRect& window : ownWindowAreas_) {
-        const ScreenRect covered = Intersect(window, block_.area);
+    for (const Rect& window : ownWindowAreas_) {
+        const Rect covered = Intersect(window, block_.area);
         if (covered.Empty()) {
             continue;
         }
@@ -42,9 +42,9 @@ ScreenPoint EyeSampler::ReadAround(ScreenPoint point, bool leaveOutOwnWindows) {
     return pointer;
 }
 
-bool EyeSampler::TouchesOwnWindows(const ScreenRect& area) const {
+bool EyeSampler::TouchesOwnWindows(const Rect& area) const {
     return std::any_of(ownAreas_.begin(), ownAreas_.end(),
-                       [&](const ScreenRect& own) { return !Intersect(own, area).Empty(); });
+                       [&](const Rect& own) { return !Intersect(own, area).Empty(); });
 }
 
 void EyeSampler::Draw() {
@@ -56,7 +56,7 @@ void EyeSampler::Draw() {
     drawnValid_ = true;
 }
 
-bool EyeSampler::SampleColorAt(ScreenPoint point, bool useCursor) {
+bool EyeSampler::SampleColorAt(Point point, bool useCursor) {
     if (useCursor) {
         point = screen_.CursorPos();
     }
@@ -67,7 +67,7 @@ bool EyeSampler::SampleColorAt(ScreenPoint point, bool useCursor) {
     return SampleFromBlock(point);
 }
 
-bool EyeSampler::SampleFromBlock(ScreenPoint point) {
+bool EyeSampler::SampleFromBlock(Point point) {
     if (!SamplingRadius(state_.samplingMode) ||
         TouchesOwnWindows(SamplerRect(point, state_.samplingMode))) {
         return false;
@@ -80,8 +80,8 @@ bool EyeSampler::SampleFromBlock(ScreenPoint point) {
 }
 
 EyeSampler::TickResult EyeSampler::Tick() {
-    const ScreenPoint first = screen_.CursorPos();
-    const ScreenPoint now = ReadAround(first, true);
+    const Point first = screen_.CursorPos();
+    const Point now = ReadAround(first, true);
     TickResult result;
     result.sampled = SampleFromBlock(first);
     state_.currentPoint = now;

@@ -35,7 +35,7 @@ public:
 
     // Fills in the screen areas of the program's own windows to leave out of the magnifier
     // (into a list kept from tick to tick, so a tick allocates nothing).
-    using OwnWindowsFn = std::function<void(std::vector<ScreenRect>& areas)>;
+    using OwnWindowsFn = std::function<void(std::vector<Rect>& areas)>;
     void SetOwnWindows(OwnWindowsFn ownWindows) { ownWindows_ = std::move(ownWindows); }
 
     struct TickResult {
@@ -50,15 +50,15 @@ public:
     bool RenderMagnifier(NudgeDirection direction, std::uint8_t amount);
     // Samples at point, or under the pointer when useCursor, reading the screen as it is (the
     // hotkey's sample). True when a colour was read.
-    bool SampleColorAt(ScreenPoint point, bool useCursor);
+    bool SampleColorAt(Point point, bool useCursor);
 
 private:
     // Reads the screen around point; returns where the pointer is once the read is done.
-    ScreenPoint ReadAround(ScreenPoint point, bool leaveOutOwnWindows);
+    Point ReadAround(Point point, bool leaveOutOwnWindows);
     void Draw();
     // Samples at point from the block last read (which must hold the sample's pixels).
-    bool SampleFromBlock(ScreenPoint point);
-    bool TouchesOwnWindows(const ScreenRect& area) const;
+    bool SampleFromBlock(Point point);
+    bool TouchesOwnWindows(const Rect& area) const;
 
     ScreenReader& screen_;
     MagnifierState state_;
@@ -66,8 +66,8 @@ private:
     int imageSide_ = 289;
     PixelImage image_;
     SourceBlock block_;
-    std::vector<ScreenRect> ownAreas_;
-    std::vector<ScreenRect> ownWindowAreas_;
+    std::vector<Rect> ownAreas_;
+    std::vector<Rect> ownWindowAreas_;
     // What the last tick drew, to tell whether the next one has anything new to show.
     SourceBlock drawnBlock_;
     MagnifierState drawnState_;
