@@ -5,11 +5,7 @@
 #include "app/twl_application.h"
 #include "core/base/version_info.h"
 #include "core/startup/data_folders.h"
-#include "platform/qt/qt_clipboard.h"
-#include "platform/qt/qt_dialogs.h"
-#include "platform/qt/qt_shell.h"
-#include "platform/x11/x11_hotkey.h"
-#include "platform/x11/x11_screen_reader.h"
+#include "platform/platform_services.h"
 
 #include <QStandardPaths>
 
@@ -20,12 +16,8 @@ int main(int argc, char** argv) {
     // The bar is a tool window; the program ends only through its exit command or the session.
     QGuiApplication::setQuitOnLastWindowClosed(false);
 
-    twl::QtDialogs dialogs;
-    twl::QtShell shell;
-    twl::QtClipboard clipboard;
-    twl::X11ScreenReader screen;
-    twl::X11GlobalHotkey hotkey;
-    app.SetDialogs(&dialogs);
+    const twl::PlatformServices services = twl::MakePlatformServices();
+    app.SetDialogs(services.dialogs.get());
 
     const std::string configFolder =
         QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation).toStdString();
@@ -38,7 +30,9 @@ int main(int argc, char** argv) {
     environment.windowsVersionCode = twl::WindowsVersionCode();
     environment.buildWindowsAfterFirstPaint = true;
 
-    twl::Program program(twl::Services{dialogs, shell, clipboard, screen, hotkey}, environment);
+    twl::Program program(twl::Services{*services.dialogs, *services.shell, *services.clipboard,
+                                       *services.screen, *services.hotkey},
+                         environment);
     if (!program.Start()) {
         return 0;
     }

@@ -3,11 +3,14 @@
 #include "app/single_instance.h"
 #include "core/startup/autostart.h"
 #include "platform/dialogs.h"
+#include "platform/global_hotkey.h"
 #include "platform/shell.h"
 #include "platform/window_position_sync.h"
 #include "ui/bar/bar_actions.h"
 #include "ui/bar/main_bar.h"
 #include "ui/bar/palette_controller.h"
+#include "ui/bar/pick_flow.h"
+#include "ui/bar/tray_icon.h"
 #include "ui/bar/window_placer.h"
 #include "ui/common/help_page.h"
 #include "ui/eye_dropper/eye_dropper_window.h"
@@ -15,7 +18,6 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
-#include <QMouseEvent>
 #include <QScreen>
 
 namespace twl {
@@ -57,11 +59,11 @@ bool Program::Start() {
         instance_->OnAnotherStart([this] { BringForward(); });
     }
 
-    form1_ = std::make_unique<Form1>();
-    form1_->move(kBuiltInBarLeft, kBuiltInBarTop);
-    form1_->OnClose([this] { Exit(); });
-    palette_ = std::make_unique<PaletteController>(form1_.get(), services_.dialogs);
-    placer_ = std::make_unique<WindowPlacer>(*form1_, settings_,
+    bar_ = std::make_unique<MainBar>();
+    bar_->move(kBuiltInBarLeft, kBuiltInBarTop);
+    connect(bar_.get(), &MainBar::closed, this, &Program::Exit);
+    palette_ = std::make_unique<PaletteController>(bar_.get(), services_.dialogs);
+    placer_ = std::make_unique<WindowPlacer>(*bar_, settings_,
                                              [this] { return palette_->SelectedSlot(); });
 
     CreateDataFolders(environment_.appDataFolder);
@@ -78,111 +80,100 @@ bool Program::Start() {
             [this](const std::string& message) { services_.dialogs.ShowMessage(message); }});
         settings_.startWithWindows = true;
     }
-    form1_->move(settings_.barLeft, settings_.barTop);
+    bar_->move(settings_.barLeft, settings_.barTop);
 
     palette_->LoadPalette(folders_.userDataFolder, folders_.programFolder);
-    palette_->Hooks().autoCopyNewest = [this] { AutoCopyNewest(); };
+    connect(palette_.get(), &PaletteController::autoCopyDue, this, &Program::AutoCopyNewest);
     LoadColorValueFormats(formats_, folders_.sharedDataFolder, folders_.programFolder);
-    form1_->ApplyStayOnTop(settings_.stayOnTop);
+    bar_->ApplyStayOnTop(settings_.stayOnTop);
 
     if (settings_.showAtStart && environment_.buildWindowsAfterFirstPaint) {
-        form1_->OnFirstPaint([this] { CreateOtherWindows(); });
-        form1_->show();
+        connect(bar_.get(), &MainBar::firstPainted, this, &Program::CreateOtherWindows,
+                Qt::SingleShotConnection);
+        bar_->show();
         return true;
     }
     CreateOtherWindows();
     if (settings_.showAtStart) {
-        form1_->show();
+        bar_->show();
     }
     return true;
 }
 
 void Program::CreateOtherWindows() {
     CreateEyeDropper();
-    commands_ = std::make_unique<BarCommands>(*this);
-    commands_->AddToolWindow(form2_.get());
-    commands_->RegisterHotkey();
-    for (const auto& create : hooks_.createWindows) {
-        create();
-    }
+    CreateBarCommands();
+    emit creatingWindows();
 }
 
 void Program::CreateEyeDropper() {
-    form2_ = std::make_unique<Form2>(settings_, formats_, services_.screen, services_.clipboard,
-                                     services_.dialogs);
-    placer_->SetEyeDropper(form2_.get());
-    EyeDropperHooks& hooks = form2_->Hooks();
-    hooks.addColor = [this](TColor color) { palette_->AddColorToPalette(color); };
-    hooks.firstSlotColor = [this] { return NewestColor(); };
-    hooks.placeEyeDropper = [this] { placer_->PlaceEyeDropper(); };
-    hooks.placeQuickPalette = [this] { placer_->PlaceQuickPalette(); };
-    hooks.eyeDropperCommand = [this] { EyeDropperCommand(); };
-    hooks.openHelp = [this](const std::string& page) {
-        OpenHelpPage(services_.shell, folders_.programFolder, page);
-    };
-    // X11 shows the program's own windows in a screen read: the magnifier leaves them out.
-    // Their places are checked with the X server once as a pick begins, not on every tick.
-    hooks.pickStarting = [this] {
-        SyncWindowPosition(*form1_);
-        SyncWindowPosition(*form2_);
-    };
-    form2_->Sampler().SetOwnWindows([this](std::vector<Rect>& own) {
-        for (const QWidget* window :
-             {static_cast<QWidget*>(form1_.get()), static_cast<QWidget*>(form2_.get())}) {
-            if (window->isVisible()) {
-                const QRect frame = window->frameGeometry();
-                own.push_back({frame.x(), frame.y(), frame.width(), frame.height()});
-            }
-        }
+    eyeDropper_ = std::make_unique<EyeDropperWindow>(settings_, formats_, services_.screen,
+                                                     services_.clipboard, services_.dialogs);
+    EyeDropperWindow* eye = eyeDropper_.get();
+    placer_->SetEyeDropper(eye);
+    connect(eye, &EyeDropperWindow::dockRequested, this, [this] { placer_->PlaceEyeDropper(); });
+    connect(eye, &EyeDropperWindow::quickPaletteDockRequested, this,
+            [this] { placer_->PlaceQuickPalette(); });
+    connect(eye, &EyeDropperWindow::eyeDropperRequested, this, &Program::EyeDropperCommand);
+    connect(eye, &EyeDropperWindow::helpRequested, this, [this](const QString& page) {
+        OpenHelpPage(services_.shell, folders_.programFolder, page.toStdString());
     });
-    PressableLabel* button = palette_->View().EyeDropperButton();
-    button->onPress = [this](QMouseEvent* event) {
-        if (event->button() == Qt::LeftButton) {
-            form2_->BeginBarPick();
-        }
-    };
-    button->onRelease = [this](QMouseEvent* event) {
-        if (event->button() == Qt::LeftButton) {
-            form2_->EndBarPick();
-        }
-    };
-    // The bar's button does nothing while the pointer moves: the timer samples.
-    button->onMove = [](QMouseEvent*) {};
-    hooks_.collectSettings.push_back(
-        [this](Settings& settings) { form2_->CollectSettings(settings); });
+    connect(this, &Program::collectingSettings, eye, &EyeDropperWindow::CollectSettings);
+}
+
+void Program::CreateBarCommands() {
+    actions_ = std::make_unique<BarActions>(
+        *bar_, *palette_, settings_, formats_,
+        BarActions::Services{services_.clipboard, services_.dialogs, services_.shell},
+        folders_.programFolder);
+    BarActions* actions = actions_.get();
+    actions->AddToolWindow(eyeDropper_.get());
+    connect(bar_.get(), &MainBar::keyPressed, actions, &BarActions::HandleKey);
+    connect(bar_.get(), &MainBar::moved, this, [this] { placer_->PlaceAll(); });
+    connect(actions, &BarActions::eyeDropperRequested, this, &Program::EyeDropperCommand);
+    connect(actions, &BarActions::autoCopyNewestRequested, this, &Program::AutoCopyNewest);
+    connect(palette_.get(), &PaletteController::slotMenuRequested, actions,
+            [actions](QPoint at) { actions->SlotMenu()->popup(at); });
+    connect(palette_->Column().Title(), &PressableLabel::pressed, actions,
+            [this, actions](QMouseEvent* event) {
+                if (event->button() == Qt::LeftButton) {
+                    bar_->StartMove();
+                } else if (event->button() == Qt::RightButton) {
+                    actions->MainMenu()->popup(event->globalPosition().toPoint());
+                }
+            });
+
+    tray_ = std::make_unique<TrayIcon>(actions->TrayMenu(), nullptr);
+    connect(tray_.get(), &TrayIcon::showRequested, actions, &BarActions::Show);
+    tray_->show();
+
+    pickFlow_ =
+        std::make_unique<PickFlow>(*bar_, *palette_, *eyeDropper_, settings_, services_.hotkey);
+    pickFlow_->RegisterHotkey();
 }
 
 void Program::EyeDropperCommand() {
-    form2_->ShowEyeDropper();
+    eyeDropper_->ShowEyeDropper();
     placer_->PlaceEyeDropper();
     placer_->PlaceQuickPalette();
 }
 
-std::optional<TColor> Program::NewestColor() const {
-    if (palette_->Model().Count() == 0) {
-        return std::nullopt;
-    }
-    return palette_->SlotColor(1);
-}
-
 void Program::BringForward() {
-    if (!form1_) {
+    if (!bar_) {
         return;
     }
-    form1_->show();
-    form1_->raise();
-    form1_->activateWindow();
+    bar_->show();
+    bar_->raise();
+    bar_->activateWindow();
 }
 
 void Program::CollectLiveSettings() {
-    const QPoint bar = SyncWindowPosition(*form1_);
+    const QPoint bar = SyncWindowPosition(*bar_);
     settings_.barLeft = bar.x();
     settings_.barTop = bar.y();
     const auto screens = QGuiApplication::screens();
-    settings_.monitor = std::max<qsizetype>(0, screens.indexOf(form1_->screen()));
-    for (const auto& collect : hooks_.collectSettings) {
-        collect(settings_);
-    }
+    settings_.monitor = std::max<qsizetype>(0, screens.indexOf(bar_->screen()));
+    emit collectingSettings(settings_);
 }
 
 void Program::SaveSettingsOrReport() {
@@ -193,13 +184,13 @@ void Program::SaveSettingsOrReport() {
 }
 
 void Program::Exit() {
-    if (ended_ || !form1_) {
+    if (ended_ || !bar_) {
         return;
     }
     ended_ = true;
     // A picture that cannot be written is no reason to stop the exit.
-    if (form2_) {
-        form2_->WriteMagnifiedBitmap(folders_.userDataFolder + "magnified.bmp");
+    if (eyeDropper_) {
+        eyeDropper_->WriteMagnifiedBitmap(folders_.userDataFolder + "magnified.bmp");
     }
     palette_->SavePalette(folders_.userDataFolder);
     SaveSettingsOrReport();
@@ -208,7 +199,7 @@ void Program::Exit() {
 }
 
 void Program::EndSession() {
-    if (ended_ || !form1_) {
+    if (ended_ || !bar_) {
         return;
     }
     ended_ = true;
@@ -224,15 +215,12 @@ void Program::SaveFormats() {
 }
 
 void Program::AutoCopyNewest() {
-    std::optional<TColor> newest;
-    if (palette_->Model().Count() > 0) {
-        newest = palette_->SlotColor(1);
-    }
-    twl::AutoCopyNewest(services_.clipboard, formats_, settings_, newest, hooks_.copyTextAndSwatch);
+    twl::AutoCopyNewest(services_.clipboard, formats_, settings_, palette_->NewestColor(),
+                        copyTextAndSwatch_);
 }
 
 void Program::Quit() {
-    form1_->hide();
+    bar_->hide();
     QCoreApplication::exit(0);
 }
 

@@ -1,8 +1,7 @@
 #pragma once
 // The program's start and end: the single-instance guard, the data folders, the settings, the
-// main bar, the creation of the other windows, and the saving at exit and at log-off.
+// main bar, the creation and wiring of the other windows, and the saving at exit and at log-off.
 
-#include "core/base/settings_list.h"
 #include "core/formats/format_list.h"
 #include "core/settings/settings.h"
 #include "core/startup/data_folders.h"
@@ -10,26 +9,25 @@
 
 #include <QObject>
 
-class QKeyEvent;
-
 #include <filesystem>
-#include <functional>
 #include <memory>
+#include <optional>
 #include <string>
-#include <vector>
 
 namespace twl {
 
-class BarCommands;
+class BarActions;
 class Clipboard;
-class GlobalHotkey;
-class Form2;
-class ScreenReader;
 class Dialogs;
-class Form1;
+class EyeDropperWindow;
+class GlobalHotkey;
+class MainBar;
 class PaletteController;
+class PickFlow;
+class ScreenReader;
 class Shell;
 class SingleInstance;
+class TrayIcon;
 class WindowPlacer;
 
 // The operating-system services the program uses: real ones in the program, fakes in tests.
@@ -53,15 +51,6 @@ struct ProgramEnvironment {
     bool buildWindowsAfterFirstPaint = false;
 };
 
-// Work that windows built later plug into the start and the end. Each does nothing while empty.
-struct ProgramHooks {
-    std::vector<std::function<void()>> createWindows;
-    // Text and a swatch picture together on the clipboard (the automatic copy with swatch).
-    CopyTextAndSwatchFn copyTextAndSwatch;
-    // Lets windows put their live state (positions, options) into the settings before a save.
-    std::vector<std::function<void(Settings&)>> collectSettings;
-};
-
 class Program : public QObject {
     Q_OBJECT
 public:
@@ -77,53 +66,60 @@ public:
     // The session ends (log-off, shutdown, SIGTERM): saves the palette and the settings only.
     void EndSession();
 
-    ProgramHooks& Hooks() { return hooks_; }
     Settings& CurrentSettings() { return settings_; }
-    SettingsList& List() { return settingsList_; }
     const DataFolders& Folders() const { return folders_; }
-    Form1& MainBar() { return *form1_; }
+    FormatList& Formats() { return formats_; }
+    MainBar& Bar() { return *bar_; }
     PaletteController& Palette() { return *palette_; }
     WindowPlacer& Placer() { return *placer_; }
-    Form2& EyeDropper() { return *form2_; }
-    // False until the hidden windows have been built.
-    bool WindowsReady() const { return form2_ != nullptr; }
-    BarCommands& Commands() { return *commands_; }
-    Services& Platform() { return services_; }
+    // The windows built after the bar; they exist once WindowsReady().
+    bool WindowsReady() const { return eyeDropper_ != nullptr; }
+    EyeDropperWindow& EyeDropper() { return *eyeDropper_; }
+    BarActions& Actions() { return *actions_; }
+    TrayIcon& Tray() { return *tray_; }
+    PickFlow& Picks() { return *pickFlow_; }
+
+    // Text and a swatch picture together on the clipboard (the automatic copy with swatch).
+    void SetCopyTextAndSwatch(CopyTextAndSwatchFn copy) { copyTextAndSwatch_ = std::move(copy); }
 
     // Shows the main bar and brings it forward (a second copy asks for this).
     void BringForward();
-
-    FormatList& Formats() { return formats_; }
     // With Auto Copy on, copies the newest colour in the "copyas" format.
     void AutoCopyNewest();
-    // The newest palette colour, if the palette has any.
-    std::optional<TColor> NewestColor() const;
-
     // The Eye Dropper command: shows the Eye Dropper beside the bar.
     void EyeDropperCommand();
+
+signals:
+    // The hidden windows are being built, after the Eye Dropper: the later windows build here.
+    void creatingWindows();
+    // Before a save: the windows put their live state (positions, options) into the settings.
+    void collectingSettings(Settings& settings);
 
 private:
     void CollectLiveSettings();
     void SaveSettingsOrReport();
     void Quit();
     void SaveFormats();
-    void CreateEyeDropper();
     // The windows that stay hidden at start, and the commands that reach them.
     void CreateOtherWindows();
+    void CreateEyeDropper();
+    void CreateBarCommands();
 
     Services services_;
     ProgramEnvironment environment_;
-    ProgramHooks hooks_;
     DataFolders folders_;
     SettingsList settingsList_;
     FormatList formats_;
     Settings settings_;
+    CopyTextAndSwatchFn copyTextAndSwatch_;
     std::unique_ptr<SingleInstance> instance_;
-    std::unique_ptr<Form1> form1_;
+    std::unique_ptr<MainBar> bar_;
     std::unique_ptr<PaletteController> palette_;
     std::unique_ptr<WindowPlacer> placer_;
-    std::unique_ptr<Form2> form2_;
-    std::unique_ptr<BarCommands> commands_;
+    std::unique_ptr<EyeDropperWindow> eyeDropper_;
+    std::unique_ptr<BarActions> actions_;
+    std::unique_ptr<TrayIcon> tray_;
+    std::unique_ptr<PickFlow> pickFlow_;
     bool ended_ = false;
 };
 

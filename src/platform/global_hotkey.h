@@ -4,30 +4,22 @@
 
 #include "core/settings/hotkey_text.h"
 
-#include <functional>
+#include <QObject>
 
 namespace twl {
 
-class GlobalHotkey {
+class GlobalHotkey : public QObject {
+    Q_OBJECT
 public:
-    virtual ~GlobalHotkey() = default;
     // Takes the combination, giving up any held before. False when it cannot be had: another
     // program holds it, or the key does not exist on this keyboard.
     virtual bool Register(const Hotkey& hotkey) = 0;
     // Gives the held combination back; nothing happens when none is held.
     virtual void Unregister() = 0;
-    // Runs on the event loop each time the held combination is pressed.
-    void OnPressed(std::function<void()> handler) { onPressed_ = std::move(handler); }
 
-protected:
-    void Pressed() {
-        if (onPressed_) {
-            onPressed_();
-        }
-    }
-
-private:
-    std::function<void()> onPressed_;
+signals:
+    // Sent from the event loop each time the held combination is pressed.
+    void pressed();
 };
 
 } // namespace twl

@@ -8,6 +8,7 @@
 #include <QColor>
 #include <QImage>
 #include <QPoint>
+#include <QRect>
 
 namespace twl {
 
@@ -21,6 +22,10 @@ inline QPoint ToQPoint(Point point) {
 
 inline Point FromQPoint(QPoint point) {
     return Point{point.x(), point.y()};
+}
+
+inline QRect ToQRect(const Rect& rect) {
+    return QRect(rect.left, rect.top, rect.width, rect.height);
 }
 
 // A copy of picture as a QImage of Format_RGB32; the QImage owns its pixels, so picture may go

@@ -66,7 +66,7 @@ public:
     // The user presses the registered combination.
     void Press() {
         if (registered) {
-            Pressed();
+            emit pressed();
         }
     }
 

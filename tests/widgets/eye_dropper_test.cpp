@@ -6,11 +6,13 @@
 #include "core/settings/settings.h"
 #include "fake_screen.h"
 #include "fake_services.h"
+#include "find_child.h"
 #include "temp_folder.h"
 #include "ui/eye_dropper/eye_dropper_window.h"
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMouseEvent>
 #include <gtest/gtest.h>
 
@@ -29,13 +31,14 @@ protected:
         screen_.Fill(800, 600, 0x808080);
         screen_.SetPixel({100, 50}, 0x336699);
     }
-    Form2& Window() {
-        if (!form2_) {
-            form2_ = std::make_unique<Form2>(settings_, formats_, screen_, clipboard_, dialogs_);
-            form2_->Hooks().addColor = [this](TColor color) { added_.push_back(color); };
-            form2_->Hooks().firstSlotColor = [this] { return newest_; };
+    EyeDropperWindow& Window() {
+        if (!window_) {
+            window_ = std::make_unique<EyeDropperWindow>(settings_, formats_, screen_, clipboard_,
+                                                         dialogs_);
+            QObject::connect(window_.get(), &EyeDropperWindow::colorPicked,
+                             [this](TColor color) { added_.push_back(color); });
         }
-        return *form2_;
+        return *window_;
     }
     void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier, QString text = {}) {
         QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
@@ -55,45 +58,45 @@ protected:
     FakeClipboard clipboard_;
     FakeDialogs dialogs_;
     std::vector<TColor> added_;
-    std::optional<TColor> newest_;
-    std::unique_ptr<Form2> form2_;
+    std::unique_ptr<EyeDropperWindow> window_;
 };
 
 TEST_F(EyeDropperTest, StartsFromTheStoredColourAndFormats) {
     settings_.lastEyeColor = MakeColor(51, 102, 153);
-    Form2& window = Window();
-    EXPECT_EQ(window.Label(0)->text(), "RGB(51,102,153)");
-    EXPECT_EQ(window.Label(1)->text(), "HSL(210,50,40)");
-    EXPECT_EQ(window.Label(2)->text(), "#336699"); // "Hex with #" names "HEX with #"
+    EyeDropperWindow& window = Window();
+    EXPECT_EQ(Child<QLabel>(window, "EyeRGBLBL")->text(), "RGB(51,102,153)");
+    EXPECT_EQ(Child<QLabel>(window, "EyeHSLLBL")->text(), "HSL(210,50,40)");
+    EXPECT_EQ(Child<QLabel>(window, "EyeHEXLBL")->text(),
+              "#336699"); // "Hex with #" names "HEX with #"
     EXPECT_EQ(window.size(), QSize(169, 234));
 }
 
 TEST_F(EyeDropperTest, ShowingSizesTheWindowAndSamplesAtTheLastPoint) {
-    Form2& window = Window();
+    EyeDropperWindow& window = Window();
     window.ShowEyeDropper();
     EXPECT_EQ(window.size(), QSize(169, 234));
-    EXPECT_EQ(window.EyeIMG()->size(), QSize(145, 145));
+    EXPECT_EQ(Child(window, "EyeIMG")->size(), QSize(145, 145));
     // The first picture is drawn around (0, 0): its left and top halves are silver.
     EXPECT_EQ(ImagePixel(10, 10), kImageSilver);
     window.SetMagnifierSize(1);
     EXPECT_EQ(window.size(), QSize(313, 378));
-    EXPECT_EQ(window.EyePNL()->geometry(), QRect(10, 27, 293, 293));
-    EXPECT_EQ(window.EyeIMG()->size(), QSize(289, 289));
-    EXPECT_EQ(window.Label(0)->y(), 183 + 144);
+    EXPECT_EQ(Child(window, "EyePNL")->geometry(), QRect(10, 27, 293, 293));
+    EXPECT_EQ(Child(window, "EyeIMG")->size(), QSize(289, 289));
+    EXPECT_EQ(Child<QLabel>(window, "EyeRGBLBL")->y(), 183 + 144);
     EXPECT_TRUE(window.Menus().big->isChecked());
     EXPECT_FALSE(window.Menus().normal->isChecked());
 }
 
 TEST_F(EyeDropperTest, APressAndReleaseOnThePictureAddsTheColourAtTheShownPoint) {
-    Form2& window = Window();
+    EyeDropperWindow& window = Window();
     window.ShowEyeDropper();
     window.move(300, 200);
     window.Sampler().State().currentPoint = {100, 50};
     window.RenderMagnifier(NudgeDirection::None, 0);
-    Mouse(window.EyeIMG(), QEvent::MouseButtonPress, Qt::LeftButton);
+    Mouse(Child(window, "EyeIMG"), QEvent::MouseButtonPress, Qt::LeftButton);
     EXPECT_EQ(screen_.CursorPos(), (Point{100, 50})); // the pointer jumps there
     EXPECT_TRUE(window.Picking());
-    Mouse(window.EyeIMG(), QEvent::MouseButtonRelease, Qt::LeftButton);
+    Mouse(Child(window, "EyeIMG"), QEvent::MouseButtonRelease, Qt::LeftButton);
     EXPECT_FALSE(window.Picking());
     EXPECT_EQ(added_, std::vector<TColor>{MakeColor(0x33, 0x66, 0x99)});
     EXPECT_EQ(screen_.CursorPos(), (Point{300 + 88, 200 + 105}));
@@ -101,7 +104,7 @@ TEST_F(EyeDropperTest, APressAndReleaseOnThePictureAddsTheColourAtTheShownPoint)
 
 TEST_F(EyeDropperTest, CtrlEnterAddsTheColourSampledAtTheFirstShowing) {
     screen_.SetPixel({0, 0}, 0x112233);
-    Form2& window = Window();
+    EyeDropperWindow& window = Window();
     window.ShowEyeDropper();
     Key(Qt::Key_Return, Qt::ControlModifier);
     EXPECT_EQ(added_, std::vector<TColor>{MakeColor(0x11, 0x22, 0x33)});
@@ -110,7 +113,7 @@ TEST_F(EyeDropperTest, CtrlEnterAddsTheColourSampledAtTheFirstShowing) {
 }
 
 TEST_F(EyeDropperTest, ArrowsNudgeThePointAndShiftAddsFiveMore) {
-    Form2& window = Window();
+    EyeDropperWindow& window = Window();
     window.ShowEyeDropper();
     window.Sampler().State().currentPoint = {3, 40};
     Key(Qt::Key_Left, Qt::ShiftModifier);
@@ -124,7 +127,7 @@ TEST_F(EyeDropperTest, ArrowsNudgeThePointAndShiftAddsFiveMore) {
 }
 
 TEST_F(EyeDropperTest, ZoomStepsByPlusMinusAndTheWheelWithinTwoToEight) {
-    Form2& window = Window();
+    EyeDropperWindow& window = Window();
     window.ShowEyeDropper();
     Key(Qt::Key_Plus, Qt::NoModifier, QStringLiteral("+"));
     EXPECT_EQ(window.Sampler().State().zoomLevel, 3);
@@ -147,7 +150,7 @@ TEST_F(EyeDropperTest, ZoomStepsByPlusMinusAndTheWheelWithinTwoToEight) {
 }
 
 TEST_F(EyeDropperTest, ChangingTheSamplingModeSamplesAgainAtTheSamePoint) {
-    Form2& window = Window();
+    EyeDropperWindow& window = Window();
     window.ShowEyeDropper();
     window.Sampler().State().currentPoint = {100, 50};
     window.RenderMagnifier(NudgeDirection::None, 0);
@@ -161,50 +164,51 @@ TEST_F(EyeDropperTest, ChangingTheSamplingModeSamplesAgainAtTheSamePoint) {
 }
 
 TEST_F(EyeDropperTest, TheComparisonShowsOnlyInBigSizeAndMarksEqualColours) {
-    Form2& window = Window();
+    EyeDropperWindow& window = Window();
     window.ShowEyeDropper();
     const QRect visible = window.rect();
-    EXPECT_FALSE(visible.intersects(window.ComparePNL()->geometry())); // Normal: outside
+    EXPECT_FALSE(visible.intersects(Child(window, "ComparePNL")->geometry())); // Normal: outside
     window.SetMagnifierSize(1);
-    EXPECT_TRUE(window.rect().contains(window.ComparePNL()->geometry()));
+    EXPECT_TRUE(window.rect().contains(Child(window, "ComparePNL")->geometry()));
 
     screen_.Fill(800, 600, 0xFFFFFF);
-    newest_ = MakeColor(255, 255, 255);
+    window.SetNewestColor(MakeColor(255, 255, 255));
     window.RenderMagnifier(NudgeDirection::None, 0);
-    EXPECT_TRUE(window.CompareLBL()->isVisibleTo(&window));
-    EXPECT_EQ(window.CompareLBL()->palette().color(QPalette::WindowText), QColor(Qt::black));
-    newest_ = MakeColor(0, 0, 0);
+    EXPECT_TRUE(Child(window, "CompareLBL")->isVisibleTo(&window));
+    EXPECT_EQ(Child(window, "CompareLBL")->palette().color(QPalette::WindowText),
+              QColor(Qt::black));
+    window.SetNewestColor(MakeColor(0, 0, 0));
     window.RenderMagnifier(NudgeDirection::None, 0);
-    EXPECT_FALSE(window.CompareLBL()->isVisibleTo(&window));
+    EXPECT_FALSE(Child(window, "CompareLBL")->isVisibleTo(&window));
 }
 
 TEST_F(EyeDropperTest, TheWebSafeWarningFollowsTheColourAndItsOption) {
-    Form2& window = Window();
+    EyeDropperWindow& window = Window();
     window.ShowEyeDropper();
     window.Sampler().State().currentPoint = {100, 50};
     window.RenderMagnifier(NudgeDirection::None, 0); // #336699 is web safe
-    EXPECT_FALSE(window.PropWSIMG()->isVisibleTo(&window));
+    EXPECT_FALSE(Child(window, "PropWSIMG")->isVisibleTo(&window));
     window.Sampler().State().currentPoint = {200, 50}; // grey 128 is not
     window.RenderMagnifier(NudgeDirection::None, 0);
-    EXPECT_TRUE(window.PropWSIMG()->isVisibleTo(&window));
+    EXPECT_TRUE(Child(window, "PropWSIMG")->isVisibleTo(&window));
     window.Menus().showWebSafeInfo->trigger();
-    EXPECT_FALSE(window.PropWSIMG()->isVisibleTo(&window));
+    EXPECT_FALSE(Child(window, "PropWSIMG")->isVisibleTo(&window));
     EXPECT_FALSE(settings_.eyeShowWebSafeInfo);
     window.Menus().showWebSafeInfo->trigger();
-    EXPECT_TRUE(window.PropWSIMG()->isVisibleTo(&window));
+    EXPECT_TRUE(Child(window, "PropWSIMG")->isVisibleTo(&window));
     EXPECT_TRUE(window.Menus().showWebSafeInfo->isChecked());
 }
 
 TEST_F(EyeDropperTest, ClickingAValueLineCopiesItsCaption) {
     settings_.lastEyeColor = MakeColor(51, 102, 153);
-    Form2& window = Window();
-    Mouse(window.Label(2), QEvent::MouseButtonPress, Qt::LeftButton);
+    EyeDropperWindow& window = Window();
+    Mouse(Child<QLabel>(window, "EyeHEXLBL"), QEvent::MouseButtonPress, Qt::LeftButton);
     EXPECT_EQ(clipboard_.text, "#336699");
 }
 
 TEST_F(EyeDropperTest, SavingFollowsTheMenuItemNotTheTypedExtension) {
     TempFolder folder;
-    Form2& window = Window();
+    EyeDropperWindow& window = Window();
     window.ShowEyeDropper();
     const std::string path = (folder.Path() / "picture.bmp").string();
     dialogs_.saveAnswer = path;
@@ -227,7 +231,7 @@ TEST_F(EyeDropperTest, SavingFollowsTheMenuItemNotTheTypedExtension) {
 }
 
 TEST_F(EyeDropperTest, MenusCarryTheirCaptionsInOrder) {
-    Form2& window = Window();
+    EyeDropperWindow& window = Window();
     QStringList picture;
     for (QAction* action : window.Menus().eyeImgMenu->actions()) {
         picture << (action->isSeparator() ? QStringLiteral("-") : action->text());
@@ -249,7 +253,7 @@ TEST_F(EyeDropperTest, MenusCarryTheirCaptionsInOrder) {
 }
 
 TEST_F(EyeDropperTest, TheProgramsOwnWindowsAreLeftOutOfThePicture) {
-    Form2& window = Window();
+    EyeDropperWindow& window = Window();
     window.Sampler().SetOwnWindows([](std::vector<Rect>& own) { own.push_back({90, 40, 30, 30}); });
     window.ShowEyeDropper();
     window.Sampler().State().currentPoint = {200, 50};
@@ -266,9 +270,9 @@ TEST_F(EyeDropperTest, TheProgramsOwnWindowsAreLeftOutOfThePicture) {
 }
 
 TEST_F(EyeDropperTest, CloseAndSettingsRoundTrip) {
-    Form2& window = Window();
+    EyeDropperWindow& window = Window();
     int quickPlaced = 0;
-    window.Hooks().placeQuickPalette = [&] { ++quickPlaced; };
+    QObject::connect(&window, &EyeDropperWindow::quickPaletteDockRequested, [&] { ++quickPlaced; });
     window.ShowEyeDropper();
     window.move(40, 60);
     Key(Qt::Key_Escape);

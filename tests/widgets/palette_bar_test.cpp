@@ -43,18 +43,18 @@ protected:
     int VisibleSlots() {
         int visible = 0;
         for (int slot = 1; slot <= 20; ++slot) {
-            visible += controller_->View().Frame(slot)->isVisible() ? 1 : 0;
+            visible += controller_->Column().Frame(slot)->isVisible() ? 1 : 0;
         }
         return visible;
     }
     void MoveOver(int slot) {
-        SlotSwatch* swatch = controller_->View().Swatch(slot);
+        SlotSwatch* swatch = controller_->Column().Swatch(slot);
         QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), swatch->mapToGlobal(QPointF(5, 5)),
                          Qt::NoButton, Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(swatch, &move);
     }
     void Press(int slot, Qt::MouseButton button) {
-        SlotSwatch* swatch = controller_->View().Swatch(slot);
+        SlotSwatch* swatch = controller_->Column().Swatch(slot);
         QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5),
                           swatch->mapToGlobal(QPointF(5, 5)), button, button, Qt::NoModifier);
         QApplication::sendEvent(swatch, &press);
@@ -67,14 +67,14 @@ protected:
     // Drags slot `from` with the mouse and drops it on slot `to`; the drag passes over the
     // target first, as a real one does.
     void DragAndDrop(int from, int to) {
-        SlotSwatch* source = controller_->View().Swatch(from);
-        SlotSwatch* target = controller_->View().Swatch(to);
+        SlotSwatch* source = controller_->Column().Swatch(from);
+        SlotSwatch* target = controller_->Column().Swatch(to);
         SlotSwatch::SetDragRunner([&](QDrag& drag) {
             QDragEnterEvent enter(QPoint(5, 5), Qt::MoveAction, drag.mimeData(), Qt::LeftButton,
                                   Qt::NoModifier);
             QApplication::sendEvent(target, &enter);
-            markerVisibleDuringDrag_ = controller_->View().Marker()->isVisibleTo(&bar_);
-            markerTopDuringDrag_ = controller_->View().Marker()->y();
+            markerVisibleDuringDrag_ = controller_->Column().Marker()->isVisibleTo(&bar_);
+            markerTopDuringDrag_ = controller_->Column().Marker()->y();
             QDropEvent drop(QPointF(5, 5), Qt::MoveAction, drag.mimeData(), Qt::LeftButton,
                             Qt::NoModifier);
             QApplication::sendEvent(target, &drop);
@@ -109,15 +109,15 @@ TEST_F(PaletteBarTest, BarHeightAndVisibleSlotsFollowTheCount) {
 
 TEST_F(PaletteBarTest, SlotsSitInAColumn22PixelsApart) {
     LoadCount(20);
-    QWidget* frame20 = controller_->View().Frame(20);
+    QWidget* frame20 = controller_->Column().Frame(20);
     EXPECT_EQ(frame20->geometry(), QRect(12, 474, 18, 18)); // rows 474 to 491
-    EXPECT_EQ(controller_->View().Frame(1)->geometry(), QRect(12, 56, 18, 18));
-    EXPECT_EQ(controller_->View().Swatch(7)->geometry(), QRect(2, 2, 15, 15));
-    EXPECT_EQ(controller_->View().Swatch(7)->objectName(), "C7");
+    EXPECT_EQ(controller_->Column().Frame(1)->geometry(), QRect(12, 56, 18, 18));
+    EXPECT_EQ(controller_->Column().Swatch(7)->geometry(), QRect(2, 2, 15, 15));
+    EXPECT_EQ(controller_->Column().Swatch(7)->objectName(), "C7");
     EXPECT_EQ(frame20->objectName(), "C20PNL");
-    EXPECT_EQ(controller_->View().Title()->geometry(), QRect(4, 6, 31, 17));
-    EXPECT_EQ(controller_->View().Title()->toolTip(), "Right-click for main menu.");
-    EXPECT_EQ(controller_->View().EyeDropperButton()->geometry(), QRect(8, 24, 25, 25));
+    EXPECT_EQ(controller_->Column().Title()->geometry(), QRect(4, 6, 31, 17));
+    EXPECT_EQ(controller_->Column().Title()->toolTip(), "Right-click for main menu.");
+    EXPECT_EQ(controller_->Column().EyeDropperButton()->geometry(), QRect(8, 24, 25, 25));
 }
 
 TEST_F(PaletteBarTest, SwatchesShowTheirColoursAndAnInvalidLineStopsThePainting) {
@@ -129,7 +129,7 @@ TEST_F(PaletteBarTest, SwatchesShowTheirColoursAndAnInvalidLineStopsThePainting)
     EXPECT_EQ(controller_->SlotColor(2), MakeColor(255, 255, 0));
     EXPECT_EQ(controller_->SlotColor(3), MakeColor(0, 0, 255)); // kept from before
     EXPECT_EQ(VisibleSlots(), 4);
-    const QImage picture = controller_->View().Swatch(1)->grab().toImage();
+    const QImage picture = controller_->Column().Swatch(1)->grab().toImage();
     EXPECT_EQ(picture.pixelColor(7, 7), QColor(0, 255, 0));
 }
 
@@ -137,8 +137,9 @@ TEST_F(PaletteBarTest, MovingThePointerSelectsTheSlotAndShowsItsColour) {
     LoadCount(12);
     std::vector<TColor> shown;
     int hexEdits = 0;
-    controller_->Hooks().showColorProperties = [&](TColor color) { shown.push_back(color); };
-    controller_->Hooks().endHexEdit = [&] { ++hexEdits; };
+    QObject::connect(controller_.get(), &PaletteController::showColorProperties,
+                     [&](TColor color) { shown.push_back(color); });
+    QObject::connect(controller_.get(), &PaletteController::endHexEdit, [&] { ++hexEdits; });
     MoveOver(4);
     MoveOver(7);
     EXPECT_EQ(controller_->SelectedSlot(), 7);
@@ -150,7 +151,8 @@ TEST_F(PaletteBarTest, MovingThePointerSelectsTheSlotAndShowsItsColour) {
 TEST_F(PaletteBarTest, RightPressOpensTheSlotMenuBesideTheSelectedSlot) {
     LoadCount(12);
     QPoint menuAt;
-    controller_->Hooks().openSlotMenu = [&](QPoint point) { menuAt = point; };
+    QObject::connect(controller_.get(), &PaletteController::slotMenuRequested,
+                     [&](QPoint point) { menuAt = point; });
     MoveOver(3);
     Press(3, Qt::RightButton);
     EXPECT_EQ(menuAt, QPoint(bar_.x() + 22, bar_.y() + 66 + 22 * 2));
@@ -159,10 +161,14 @@ TEST_F(PaletteBarTest, RightPressOpensTheSlotMenuBesideTheSelectedSlot) {
 TEST_F(PaletteBarTest, LeftPressOpensColorPropertiesBesideTheSlot) {
     LoadCount(12);
     std::vector<std::string> calls;
-    controller_->Hooks().endHexEdit = [&] { calls.push_back("end"); };
-    controller_->Hooks().openColorProperties = [&] { calls.push_back("open"); };
-    controller_->Hooks().showColorProperties = [&](TColor) { calls.push_back("show"); };
-    controller_->Hooks().placeColorProperties = [&] { calls.push_back("place"); };
+    QObject::connect(controller_.get(), &PaletteController::endHexEdit,
+                     [&] { calls.push_back("end"); });
+    QObject::connect(controller_.get(), &PaletteController::openColorProperties,
+                     [&] { calls.push_back("open"); });
+    QObject::connect(controller_.get(), &PaletteController::showColorProperties,
+                     [&](TColor) { calls.push_back("show"); });
+    QObject::connect(controller_.get(), &PaletteController::placeColorProperties,
+                     [&] { calls.push_back("place"); });
     Press(5, Qt::LeftButton);
     EXPECT_EQ(calls, (std::vector<std::string>{"end", "open", "show", "place"}));
 }
@@ -171,13 +177,13 @@ TEST_F(PaletteBarTest, DraggingASlotUpPutsItAboveTheTarget) {
     LoadCount(8);
     const auto l = Lines();
     int refreshes = 0;
-    controller_->Hooks().refreshTestLayouts = [&] { ++refreshes; };
+    QObject::connect(controller_.get(), &PaletteController::paletteChanged, [&] { ++refreshes; });
     DragAndDrop(5, 2);
     EXPECT_FALSE(dragStartedEarly_);
     EXPECT_EQ(Lines(), (std::vector<std::string>{l[0], l[4], l[1], l[2], l[3], l[5], l[6], l[7]}));
     EXPECT_TRUE(markerVisibleDuringDrag_);
     EXPECT_EQ(markerTopDuringDrag_, 78 - 3); // slot 2's frame top is 78
-    EXPECT_FALSE(controller_->View().Marker()->isVisibleTo(&bar_));
+    EXPECT_FALSE(controller_->Column().Marker()->isVisibleTo(&bar_));
     EXPECT_EQ(controller_->DraggedColor(), MakeColor(40, 0, 0));
     EXPECT_EQ(refreshes, 1);
     EXPECT_EQ(controller_->SlotColor(2), MakeColor(40, 0, 0));
@@ -203,7 +209,7 @@ TEST_F(PaletteBarTest, OnlyThisBarsSlotsCanBeDroppedOnASlot) {
     QMimeData foreign;
     foreign.setText(QStringLiteral("#FF0000"));
     QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &foreign, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(controller_->View().Swatch(1), &enter);
+    QApplication::sendEvent(controller_->Column().Swatch(1), &enter);
     EXPECT_FALSE(enter.isAccepted());
     // The colour itself travels for other programs.
     std::unique_ptr<QMimeData> ours(SlotSwatch::MakeDragData(0, MakeColor(255, 128, 0)));
@@ -215,7 +221,10 @@ TEST_F(PaletteBarTest, OnlyThisBarsSlotsCanBeDroppedOnASlot) {
 TEST_F(PaletteBarTest, AddingShowsTheNewColourFirstAndCopiesIt) {
     LoadCount(20);
     int copies = 0;
-    controller_->Hooks().autoCopyNewest = [&] { ++copies; };
+    std::vector<int> copiesAtChange; // the copy comes first, then the followers
+    QObject::connect(controller_.get(), &PaletteController::autoCopyDue, [&] { ++copies; });
+    QObject::connect(controller_.get(), &PaletteController::paletteChanged,
+                     [&] { copiesAtChange.push_back(copies); });
     const std::string former19 = Lines()[18];
     controller_->AddColorToPalette(MakeColor(1, 2, 3));
     EXPECT_EQ(Lines().size(), 20u);
@@ -223,12 +232,11 @@ TEST_F(PaletteBarTest, AddingShowsTheNewColourFirstAndCopiesIt) {
     EXPECT_EQ(controller_->SlotColor(1), MakeColor(1, 2, 3));
     EXPECT_EQ(bar_.height(), 505);
     EXPECT_EQ(copies, 1);
-    // Inserting without the refresh leaves the slots as they were until the caller refreshes.
-    controller_->InsertColorAtTop(MakeColor(9, 9, 9));
-    EXPECT_EQ(controller_->SlotColor(1), MakeColor(1, 2, 3));
-    controller_->Refresh();
+    // The hotkey's add copies only when the settings ask; the slots follow all the same.
+    controller_->AddColorToPalette(MakeColor(9, 9, 9), PaletteController::AutoCopy::Skip);
     EXPECT_EQ(controller_->SlotColor(1), MakeColor(9, 9, 9));
     EXPECT_EQ(copies, 1);
+    EXPECT_EQ(copiesAtChange, (std::vector<int>{1, 1}));
 }
 
 TEST_F(PaletteBarTest, RemovingTheOnlyColourLeavesAnEmptyBar) {

@@ -44,7 +44,7 @@ protected:
 TEST_F(ProgramTest, FirstStartShowsABorderlessToolBarAtItsBuiltInPlace) {
     Program program(Services{dialogs_, shell_, clipboard_, screen_, hotkey_}, Environment());
     ASSERT_TRUE(program.Start());
-    Form1& bar = program.MainBar();
+    MainBar& bar = program.Bar();
     EXPECT_TRUE(bar.isVisible());
     EXPECT_EQ(bar.width(), 42);
     EXPECT_EQ(bar.pos(), QPoint(395, 209));
@@ -61,7 +61,7 @@ TEST_F(ProgramTest, ExitWritesTheWholeSettingsFileWithFirstRunDone) {
     {
         Program program(Services{dialogs_, shell_, clipboard_, screen_, hotkey_}, Environment());
         ASSERT_TRUE(program.Start());
-        program.MainBar().move(100, 120);
+        program.Bar().move(100, 120);
         program.Exit();
     }
     const auto lines = ReadTextLines(UserFile("set.set"));
@@ -77,7 +77,7 @@ TEST_F(ProgramTest, ExitWritesTheWholeSettingsFileWithFirstRunDone) {
     // The next start reads it back: the bar comes up where it was left.
     Program again(Services{dialogs_, shell_, clipboard_, screen_, hotkey_}, Environment());
     ASSERT_TRUE(again.Start());
-    EXPECT_EQ(again.MainBar().pos(), QPoint(100, 120));
+    EXPECT_EQ(again.Bar().pos(), QPoint(100, 120));
     EXPECT_FALSE(again.CurrentSettings().firstRunPending);
 }
 
@@ -118,16 +118,17 @@ TEST_F(ProgramTest, ADamagedSettingsFileStartsWithWhatCanBeRead) {
     }
     Program program(Services{dialogs_, shell_, clipboard_, screen_, hotkey_}, Environment());
     ASSERT_TRUE(program.Start());
-    EXPECT_EQ(program.MainBar().pos(), QPoint(77, 209));
+    EXPECT_EQ(program.Bar().pos(), QPoint(77, 209));
     EXPECT_TRUE(program.CurrentSettings().stayOnTop);
 }
 
-TEST_F(ProgramTest, CreatesTheLaterWindowsInOrderAfterTheBar) {
+TEST_F(ProgramTest, TheLaterWindowsAreBuiltAfterTheEyeDropper) {
     Program program(Services{dialogs_, shell_, clipboard_, screen_, hotkey_}, Environment());
-    std::vector<int> order;
-    program.Hooks().createWindows = {[&] { order.push_back(1); }, [&] { order.push_back(2); }};
+    bool eyeDropperFirst = false;
+    QObject::connect(&program, &Program::creatingWindows,
+                     [&] { eyeDropperFirst = program.WindowsReady(); });
     ASSERT_TRUE(program.Start());
-    EXPECT_EQ(order, (std::vector<int>{1, 2}));
+    EXPECT_TRUE(eyeDropperFirst);
 }
 
 TEST_F(ProgramTest, AddingAColourCopiesItWhileAutoCopyIsOn) {
@@ -141,7 +142,7 @@ TEST_F(ProgramTest, AddingAColourCopiesItWhileAutoCopyIsOn) {
     // Ctrl+C on the bar copies the newest colour again.
     clipboard_.text.clear();
     QKeyEvent ctrlC(QEvent::KeyPress, Qt::Key_C, Qt::ControlModifier, QStringLiteral("c"));
-    QApplication::sendEvent(&program.MainBar(), &ctrlC);
+    QApplication::sendEvent(&program.Bar(), &ctrlC);
     EXPECT_EQ(clipboard_.text, "RGB(51,102,153)");
 
     // A "copyas" naming a removed format copies the empty text.
@@ -158,7 +159,7 @@ TEST_F(ProgramTest, WithAutoCopyOffTheClipboardIsLeftAlone) {
     ASSERT_TRUE(program.Start());
     program.Palette().AddColorToPalette(MakeColor(51, 102, 153));
     QKeyEvent ctrlC(QEvent::KeyPress, Qt::Key_C, Qt::ControlModifier, QStringLiteral("c"));
-    QApplication::sendEvent(&program.MainBar(), &ctrlC);
+    QApplication::sendEvent(&program.Bar(), &ctrlC);
     EXPECT_EQ(clipboard_.sets, 0);
 }
 

@@ -168,7 +168,7 @@ bool X11GlobalHotkey::nativeEventFilter(const QByteArray& eventType, void* messa
     held_ = true;
     if (!repeat) {
         QMetaObject::invokeMethod(
-            &context_, [this] { Pressed(); }, Qt::QueuedConnection);
+            &context_, [this] { emit pressed(); }, Qt::QueuedConnection);
     }
     return true;
 }

@@ -1,208 +1,465 @@
 #include "ui/bar/bar_actions.h"
 
-#include "app/program.h"
 #include "core/color/color_adjust.h"
+#include "core/settings/settings.h"
 #include "platform/dialogs.h"
-#include "platform/global_hotkey.h"
 #include "platform/shell.h"
 #include "platform/window_position_sync.h"
-#include "ui/bar/bar_pictures.h"
 #include "ui/bar/main_bar.h"
 #include "ui/bar/palette_controller.h"
 #include "ui/bar/web_addresses.h"
-#include "ui/bar/window_placer.h"
+#include "ui/common/color_copy.h"
 #include "ui/common/help_page.h"
-#include "ui/eye_dropper/eye_dropper_window.h"
+#include "ui/common/key_binding.h"
 
-#include <QKeyEvent>
-#include <QMouseEvent>
-#include <QSystemTrayIcon>
+#include <array>
 
 namespace twl {
 
-BarCommands::BarCommands(Program& program) : program_(program) {
-    menus_ = BuildBarMenus(&program.MainBar());
-    menus_.Item("StayonTop1")->setChecked(program.CurrentSettings().stayOnTop);
-    menus_.Item("StayonTop2")->setChecked(program.CurrentSettings().stayOnTop);
-    menus_.Item("AutoCopy1")->setChecked(program.CurrentSettings().autoCopy);
-    ConnectItems();
+namespace {
 
-    tray_ = new QSystemTrayIcon(TrayPicture(), this);
-    tray_->setToolTip(QStringLiteral("VT Tintwell"));
-    tray_->setContextMenu(menus_.trayMenu);
-    connect(tray_, &QSystemTrayIcon::activated, this,
-            [this](QSystemTrayIcon::ActivationReason why) {
-                if (why == QSystemTrayIcon::Trigger) {
-                    Show();
-                }
-            });
-    tray_->show();
+using Run = void (*)(BarActions& actions, QAction* item);
 
-    Form1& bar = program.MainBar();
-    bar.OnKey([this](QKeyEvent* event) { return OnBarKey(event); });
-    bar.OnMoved([this] { program_.Placer().PlaceAll(); });
-    PressableLabel* title = program.Palette().View().Title();
-    title->onPress = [this, &bar](QMouseEvent* event) {
-        if (event->button() == Qt::LeftButton) {
-            bar.StartMove();
-        } else if (event->button() == Qt::RightButton) {
-            menus_.mainMenu->popup(event->globalPosition().toPoint());
+// One row of the bar's command table. A row with a name is a menu item; its keys run it too
+// while the bar has the focus. A row without a name is a key alone.
+struct BarCommand {
+    const char* name;
+    const char* caption;
+    bool checkable;
+    std::array<KeyBinding, 2> keys;
+    Run run;
+};
+
+void Export(BarActions& a, QAction* item) {
+    emit a.paletteExportRequested(item->objectName());
+}
+
+const BarCommand kCommands[] = {
+    // The window commands of the main menu (1) and the tray menu (2).
+    {"EyeDropper1",
+     "Eye Dropper",
+     false,
+     {KeyBinding{Qt::Key_F4, {}, Qt::AltModifier}},
+     [](BarActions& a, QAction*) { emit a.eyeDropperRequested(); }},
+    {"EyeDropper2",
+     "Eye Dropper",
+     false,
+     {},
+     [](BarActions& a, QAction*) { emit a.eyeDropperRequested(); }},
+    {"QuickColorPalette1",
+     "&Quick Color Palette",
+     false,
+     {KeyBinding{Qt::Key_F5}},
+     [](BarActions& a, QAction*) { emit a.quickPaletteRequested(); }},
+    {"QuickColorPalette2",
+     "&Quick Color Palette",
+     false,
+     {},
+     [](BarActions& a, QAction*) { emit a.quickPaletteRequested(); }},
+    {"NamedColors1",
+     "Named Colors",
+     false,
+     {},
+     [](BarActions& a, QAction*) { emit a.namedColorsRequested(); }},
+    {"NamedColors2",
+     "Named Colors",
+     false,
+     {},
+     [](BarActions& a, QAction*) { emit a.namedColorsRequested(); }},
+    {"TestLayout1",
+     "Test Layouts",
+     false,
+     {KeyBinding{Qt::Key_F6}},
+     [](BarActions& a, QAction*) { emit a.testLayoutsRequested(); }},
+    {"TestLayout2",
+     "Test Layouts",
+     false,
+     {},
+     [](BarActions& a, QAction*) { emit a.testLayoutsRequested(); }},
+    {"WindowsColorDialog1",
+     "Windows Color &Dialog...",
+     false,
+     {},
+     [](BarActions& a, QAction*) { a.ColorDialog(); }},
+    {"WindowsColorDialog2",
+     "Windows Color &Dialog...",
+     false,
+     {},
+     [](BarActions& a, QAction*) { a.ColorDialog(); }},
+    {"QuickReference1",
+     "HTML Quick Reference",
+     false,
+     {},
+     [](BarActions& a, QAction*) { emit a.quickReferenceRequested(); }},
+    {"QuickReference2",
+     "HTML Quick Reference",
+     false,
+     {},
+     [](BarActions& a, QAction*) { emit a.quickReferenceRequested(); }},
+    {"PasteColor1",
+     "&Paste Color",
+     false,
+     {KeyBinding{Qt::Key_V, Qt::ControlModifier}},
+     [](BarActions& a, QAction*) { emit a.pasteColorRequested(); }},
+    {"PasteColor2",
+     "&Paste Color",
+     false,
+     {},
+     [](BarActions& a, QAction*) { emit a.pasteColorRequested(); }},
+
+    // "Copy Palette as" and "Save Palette as": the tray's copy items are numbered 3, as the
+    // slot menu's "&HEX" is HEX2.
+    {"CopyAllasBitmap1", "Color Swatches", false, {}, Export},
+    {"CopyAllasBitmap2", "Color Swatches", false, {}, Export},
+    {"HEX1", "&HEX", false, {}, Export},
+    {"HEXwith1", "HE&X with #", false, {}, Export},
+    {"RGB1", "&RGB", false, {}, Export},
+    {"HEX3", "&HEX", false, {}, Export},
+    {"HEXwith3", "HE&X with #", false, {}, Export},
+    {"RGB3", "&RGB", false, {}, Export},
+    {"PortableNetworkGraphicsFile1", "Portable Network Graphics File (.png)", false, {}, Export},
+    {"PortableNetworkGraphicsFile2", "Portable Network Graphics File (.png)", false, {}, Export},
+    {"WindowsBitmapFile1", "Windows Bitmap File (.bmp)", false, {}, Export},
+    {"WindowsBitmapFile2", "Windows Bitmap File (.bmp)", false, {}, Export},
+    {"GraphicsInterchangeFormat1", "Graphics Interchange Format (.gif)", false, {}, Export},
+    {"GraphicsInterchangeFormat2", "Graphics Interchange Format (.gif)", false, {}, Export},
+    {"PhotoShopSwatches1", "Photoshop Swatches (.aco)", false, {}, Export},
+    {"PhotoShopSwatches2", "Photoshop Swatches (.aco)", false, {}, Export},
+    {"VTOrlinColorList1", "VT Orlin Color List...", false, {}, Export},
+    {"VTOrlinColorList2", "VT Orlin Color List...", false, {}, Export},
+
+    // Options. A check item has already changed its tick when it reports the click.
+    {"StayonTop1",
+     "Stay on Top",
+     true,
+     {},
+     [](BarActions& a, QAction* item) { a.SetStayOnTop(item->isChecked()); }},
+    {"StayonTop2",
+     "Stay on Top",
+     true,
+     {},
+     [](BarActions& a, QAction* item) { a.SetStayOnTop(item->isChecked()); }},
+    {"AutoCopy1",
+     "Auto Copy",
+     true,
+     {},
+     [](BarActions& a, QAction* item) { a.SetAutoCopy(item->isChecked()); }},
+    {"MoreOptions1",
+     "More Options...",
+     false,
+     {KeyBinding{Qt::Key_F3}},
+     [](BarActions& a, QAction*) { emit a.optionsRequested(); }},
+    {"Options2",
+     "&Options...",
+     false,
+     {},
+     [](BarActions& a, QAction*) { emit a.optionsRequested(); }},
+
+    // Help.
+    {"HelpDocuments1",
+     "&Help Documents...",
+     false,
+     {KeyBinding{Qt::Key_F1}},
+     [](BarActions& a, QAction*) { a.OpenHelp("index.htm"); }},
+    {"Help1", "H&elp...", false, {}, [](BarActions& a, QAction*) { a.OpenHelp("index.htm"); }},
+    {"Howto1", "How to...", false, {}, [](BarActions& a, QAction*) { a.OpenHelp("howto.htm"); }},
+    {"QuickStartGuide1",
+     "Quick Start Guide",
+     false,
+     {},
+     [](BarActions& a, QAction*) { a.OpenHelp("qsg.htm"); }},
+    {"KeyboardShortcuts1",
+     "Keyboard Shortcuts",
+     false,
+     {},
+     [](BarActions& a, QAction*) { a.OpenHelp("keyboard.htm"); }},
+    {"VTJ1", kHomePageCaption, false, {}, [](BarActions& a, QAction*) { a.OpenPage(kHomePage); }},
+    {"CheckforNewVersion1",
+     "&Check for New Version",
+     false,
+     {},
+     [](BarActions& a, QAction*) { emit a.checkForUpdatesRequested(); }},
+    {"Support1", "&Support", false, {}, [](BarActions& a, QAction*) { a.OpenPage(kSupportPage); }},
+    {"ReportProblem1",
+     "Report Problem",
+     false,
+     {},
+     [](BarActions& a, QAction*) { a.OpenPage(kReportProblemPage); }},
+    {"ColorResources1",
+     "Color Resources",
+     false,
+     {},
+     [](BarActions& a, QAction*) { a.OpenPage(kColorResourcesPage); }},
+    {"OnlineColorSchemeGenerator1",
+     "Online Color Scheme Generator",
+     false,
+     {},
+     [](BarActions& a, QAction*) { a.OpenPage(kColorSchemeGeneratorPage); }},
+    {"About1", "&About...", false, {}, [](BarActions& a, QAction*) { emit a.aboutRequested(); }},
+    {"About2", "&About...", false, {}, [](BarActions& a, QAction*) { emit a.aboutRequested(); }},
+
+    // Hiding, showing and leaving.
+    {"HideMiniOrlin1",
+     "&Hide TWL",
+     false,
+     {KeyBinding{Qt::Key_Escape}, KeyBinding{Qt::Key_W, Qt::ControlModifier}},
+     [](BarActions& a, QAction*) { a.Hide(); }},
+    {"ShowTWL1", "&Show TWL", false, {}, [](BarActions& a, QAction*) { a.Show(); }},
+    {"Exit1", "E&xit", false, {}, [](BarActions& a, QAction*) { a.Exit(); }},
+    {"Exit2", "E&xit", false, {}, [](BarActions& a, QAction*) { a.Exit(); }},
+
+    // The colour menu of a palette slot.
+    {"HEX2", "&HEX", false, {}, [](BarActions& a, QAction*) { a.CopyCurrentAs("HEX"); }},
+    {"HEXwith2",
+     "HE&X with #",
+     false,
+     {},
+     [](BarActions& a, QAction*) { a.CopyCurrentAs("HEX with #"); }},
+    {"ColorSwatch2",
+     "Color S&watch",
+     false,
+     {},
+     [](BarActions& a, QAction*) { a.CopyCurrentSwatch(); }},
+    {"RGB2", "&RGB", false, {}, [](BarActions& a, QAction*) { a.CopyCurrentAs("RGB"); }},
+    {"HSL2", "H&SL", false, {}, [](BarActions& a, QAction*) { a.CopyCurrentAs("HSL"); }},
+    {"DelphiHex2",
+     "&Delphi Hex",
+     false,
+     {},
+     [](BarActions& a, QAction*) { a.CopyCurrentAs("Delphi Hex"); }},
+    {"VBHex2", "V&B Hex", false, {}, [](BarActions& a, QAction*) { a.CopyCurrentAs("VB Hex"); }},
+    {"VCHex2",
+     "V&C++ Hex",
+     false,
+     {},
+     [](BarActions& a, QAction*) { a.CopyCurrentAs("VC++ Hex"); }},
+    {"ActionScriptHex2",
+     "&ActionScript Hex",
+     false,
+     {},
+     [](BarActions& a, QAction*) { a.CopyCurrentAs("Actionscript Hex"); }},
+    {"MakeWebsafe2", "Make Web Safe", false, {}, [](BarActions& a, QAction*) { a.MakeWebSafe(); }},
+    {"Removefrompalette1",
+     "Remove from Palette",
+     false,
+     {},
+     [](BarActions& a, QAction*) { a.RemoveSelected(); }},
+
+    // Keys with no menu item.
+    {nullptr,
+     nullptr,
+     false,
+     {KeyBinding{Qt::Key_C, Qt::ControlModifier}},
+     [](BarActions& a, QAction*) { emit a.autoCopyNewestRequested(); }},
+    {nullptr,
+     nullptr,
+     false,
+     {KeyBinding{Qt::Key_F7}},
+     [](BarActions& a, QAction*) { emit a.colorPropertiesRequested(); }},
+    {nullptr,
+     nullptr,
+     false,
+     {KeyBinding{Qt::Key_F10}},
+     [](BarActions& a, QAction*) { a.OpenMainMenuAtTitle(); }},
+};
+
+const std::pair<const char*, const char*> kSubmenus[] = {{"CopyPaletteas1", "&Copy Palette as"},
+                                                         {"CopyPaletteas2", "&Copy Palette as"},
+                                                         {"SavePaletteas1", "Save Palette as"},
+                                                         {"SavePaletteas2", "Save Palette as"},
+                                                         {"ColorSwatches1", "Color Swatches"},
+                                                         {"ColorSwatches2", "Color Swatches"},
+                                                         {"Options1", "&Options"},
+                                                         {"Help2", "H&elp"},
+                                                         {"QuickTips1", "Quick Tips"},
+                                                         {"VTontheWeb1", "Online Resources"}};
+
+// "-Name" a separator, "+Name" a submenu whose items follow up to "<".
+const char* const kMainMenu[] = {"EyeDropper1",
+                                 "QuickColorPalette1",
+                                 "NamedColors1",
+                                 "TestLayout1",
+                                 "WindowsColorDialog1",
+                                 "QuickReference1",
+                                 "-N7",
+                                 "PasteColor1",
+                                 "+CopyPaletteas1",
+                                 "CopyAllasBitmap1",
+                                 "HEX1",
+                                 "HEXwith1",
+                                 "RGB1",
+                                 "<",
+                                 "+SavePaletteas1",
+                                 "+ColorSwatches1",
+                                 "PortableNetworkGraphicsFile1",
+                                 "WindowsBitmapFile1",
+                                 "GraphicsInterchangeFormat1",
+                                 "PhotoShopSwatches1",
+                                 "<",
+                                 "VTOrlinColorList1",
+                                 "<",
+                                 "-N1",
+                                 "+Options1",
+                                 "StayonTop1",
+                                 "AutoCopy1",
+                                 "-N12",
+                                 "MoreOptions1",
+                                 "<",
+                                 "+Help2",
+                                 "HelpDocuments1",
+                                 "Howto1",
+                                 "-N8",
+                                 "+QuickTips1",
+                                 "QuickStartGuide1",
+                                 "KeyboardShortcuts1",
+                                 "<",
+                                 "+VTontheWeb1",
+                                 "VTJ1",
+                                 "CheckforNewVersion1",
+                                 "Support1",
+                                 "ReportProblem1",
+                                 "-N13",
+                                 "ColorResources1",
+                                 "OnlineColorSchemeGenerator1",
+                                 "<",
+                                 "-N10",
+                                 "About1",
+                                 "<",
+                                 "-N2",
+                                 "HideMiniOrlin1",
+                                 "Exit1"};
+
+const char* const kTrayMenu[] = {"ShowTWL1",
+                                 "-N9",
+                                 "EyeDropper2",
+                                 "QuickColorPalette2",
+                                 "NamedColors2",
+                                 "TestLayout2",
+                                 "WindowsColorDialog2",
+                                 "QuickReference2",
+                                 "-N5",
+                                 "PasteColor2",
+                                 "+CopyPaletteas2",
+                                 "CopyAllasBitmap2",
+                                 "HEX3",
+                                 "HEXwith3",
+                                 "RGB3",
+                                 "<",
+                                 "+SavePaletteas2",
+                                 "+ColorSwatches2",
+                                 "PortableNetworkGraphicsFile2",
+                                 "WindowsBitmapFile2",
+                                 "GraphicsInterchangeFormat2",
+                                 "PhotoShopSwatches2",
+                                 "<",
+                                 "VTOrlinColorList2",
+                                 "<",
+                                 "-N11",
+                                 "StayonTop2",
+                                 "Options2",
+                                 "Help1",
+                                 "About2",
+                                 "-N4",
+                                 "Exit2"};
+
+const char* const kSlotMenu[] = {
+    "HEX2",   "HEXwith2", "ColorSwatch2",     "RGB2", "HSL2",         "DelphiHex2",
+    "VBHex2", "VCHex2",   "ActionScriptHex2", "-N3",  "MakeWebsafe2", "Removefrompalette1"};
+
+} // namespace
+
+BarActions::BarActions(MainBar& bar, PaletteController& palette, Settings& settings,
+                       const FormatList& formats, Services services, std::string programFolder)
+    : QObject(&bar), bar_(bar), palette_(palette), settings_(settings), formats_(formats),
+      services_(services), programFolder_(std::move(programFolder)) {
+    for (const BarCommand& command : kCommands) {
+        if (command.name == nullptr) {
+            continue;
         }
-    };
-    program.Palette().Hooks().openSlotMenu = [this](QPoint at) {
-        menus_.colorRightMenu->popup(at);
-    };
-    program.Platform().hotkey.OnPressed([this] { HotkeyPressed(); });
-}
-
-BarCommands::~BarCommands() {
-    program_.Platform().hotkey.Unregister();
-}
-
-void BarCommands::Connect(const QString& item, std::function<void()> command) {
-    if (QAction* action = menus_.Item(item)) {
-        connect(action, &QAction::triggered, this, [command = std::move(command)] { command(); });
+        QAction* item = table_.Add(this, command.name, command.caption, command.checkable);
+        connect(item, &QAction::triggered, this,
+                [this, item, run = command.run] { run(*this, item); });
     }
-}
-
-void BarCommands::Later(const QString& item, const std::function<void()>& command) {
-    Connect(item, [&command] {
-        if (command) {
-            command();
-        }
-    });
-}
-
-void BarCommands::OpenPage(const char* address) {
-    program_.Platform().shell.Open(address);
-}
-
-void BarCommands::OpenHelp(const char* page) {
-    OpenHelpPage(program_.Platform().shell, program_.Folders().programFolder, page);
-}
-
-void BarCommands::CopyCurrentAs(const char* format) {
-    CopyColorAs(program_.Platform().clipboard, program_.Formats(),
-                program_.Palette().CurrentColor(), format);
-}
-
-void BarCommands::ConnectItems() {
-    for (const char* n : {"1", "2"}) {
-        const QString s = QString::fromLatin1(n);
-        Connect("EyeDropper" + s, [this] { program_.EyeDropperCommand(); });
-        Later("QuickColorPalette" + s, later_.quickPalette);
-        Later("NamedColors" + s, later_.namedColors);
-        Later("TestLayout" + s, later_.testLayouts);
-        Connect("WindowsColorDialog" + s, [this] { ColorDialog(); });
-        Later("QuickReference" + s, later_.quickReference);
-        Later("PasteColor" + s, later_.pasteColor);
-        // A check item has already changed its tick when it reports the click.
-        Connect("StayonTop" + s,
-                [this, s] { SetStayOnTop(menus_.Item("StayonTop" + s)->isChecked()); });
-        Connect("Exit" + s, [this] { program_.MainBar().close(); });
-        for (const char* item :
-             {"CopyAllasBitmap", "PortableNetworkGraphicsFile", "WindowsBitmapFile",
-              "GraphicsInterchangeFormat", "PhotoShopSwatches", "VTOrlinColorList"}) {
-            const QString name = QString::fromLatin1(item) + s;
-            Connect(name, [this, name] {
-                if (later_.paletteExport) {
-                    later_.paletteExport(name);
-                }
-            });
-        }
+    for (const auto& [name, caption] : kSubmenus) {
+        table_.AddSubmenu(name, caption);
     }
-    for (const char* item : {"HEX1", "HEXwith1", "RGB1", "HEX3", "HEXwith3", "RGB3"}) {
-        const QString name = QString::fromLatin1(item);
-        Connect(name, [this, name] {
-            if (later_.paletteExport) {
-                later_.paletteExport(name);
+    mainMenu_ = table_.BuildMenu(&bar, QStringLiteral("MainMenu"), kMainMenu);
+    trayMenu_ = table_.BuildMenu(&bar, QStringLiteral("TrayMenu"), kTrayMenu);
+    slotMenu_ = table_.BuildMenu(&bar, QStringLiteral("ColorRightMenu"), kSlotMenu);
+
+    QAction* show = Item(QStringLiteral("ShowTWL1"));
+    QFont bold = show->font();
+    bold.setBold(true);
+    show->setFont(bold);
+    trayMenu_->setDefaultAction(show);
+
+    Item(QStringLiteral("StayonTop1"))->setChecked(settings_.stayOnTop);
+    Item(QStringLiteral("StayonTop2"))->setChecked(settings_.stayOnTop);
+    Item(QStringLiteral("AutoCopy1"))->setChecked(settings_.autoCopy);
+}
+
+void BarActions::HandleKey(QKeyEvent* event) {
+    for (const BarCommand& command : kCommands) {
+        for (const KeyBinding& key : command.keys) {
+            if (key.Matches(*event)) {
+                command.run(*this,
+                            command.name ? Item(QString::fromLatin1(command.name)) : nullptr);
+                event->accept();
+                return;
             }
-        });
-    }
-    Connect("AutoCopy1", [this] {
-        program_.CurrentSettings().autoCopy = menus_.Item("AutoCopy1")->isChecked();
-    });
-    Later("MoreOptions1", later_.options);
-    Later("Options2", later_.options);
-    Connect("HelpDocuments1", [this] { OpenHelp("index.htm"); });
-    Connect("Help1", [this] { OpenHelp("index.htm"); });
-    Connect("Howto1", [this] { OpenHelp("howto.htm"); });
-    Connect("QuickStartGuide1", [this] { OpenHelp("qsg.htm"); });
-    Connect("KeyboardShortcuts1", [this] { OpenHelp("keyboard.htm"); });
-    Connect("VTJ1", [this] { OpenPage(kHomePage); });
-    Later("CheckforNewVersion1", later_.checkForUpdates);
-    Connect("Support1", [this] { OpenPage(kSupportPage); });
-    Connect("ReportProblem1", [this] { OpenPage(kReportProblemPage); });
-    Connect("ColorResources1", [this] { OpenPage(kColorResourcesPage); });
-    Connect("OnlineColorSchemeGenerator1", [this] { OpenPage(kColorSchemeGeneratorPage); });
-    Later("About1", later_.about);
-    Later("About2", later_.about);
-    Connect("HideMiniOrlin1", [this] { Hide(); });
-    Connect("ShowTWL1", [this] { Show(); });
-
-    const std::pair<const char*, const char*> copies[] = {{"HEX2", "HEX"},
-                                                          {"HEXwith2", "HEX with #"},
-                                                          {"RGB2", "RGB"},
-                                                          {"HSL2", "HSL"},
-                                                          {"DelphiHex2", "Delphi Hex"},
-                                                          {"VBHex2", "VB Hex"},
-                                                          {"VCHex2", "VC++ Hex"},
-                                                          {"ActionScriptHex2", "Actionscript Hex"}};
-    for (const auto& [item, format] : copies) {
-        Connect(QString::fromLatin1(item), [this, format = format] { CopyCurrentAs(format); });
-    }
-    Connect("ColorSwatch2", [this] {
-        if (later_.copyColorSwatch) {
-            later_.copyColorSwatch(program_.Palette().CurrentColor());
         }
-    });
-    Connect("MakeWebsafe2", [this] { MakeWebSafe(); });
-    Connect("Removefrompalette1", [this] { program_.Palette().RemoveSelectedColor(); });
-}
-
-bool BarCommands::RegisterHotkey() {
-    GlobalHotkey& hotkey = program_.Platform().hotkey;
-    hotkey.Unregister();
-    const auto& wanted = program_.CurrentSettings().globalHotkey;
-    return wanted && hotkey.Register(*wanted);
-}
-
-void BarCommands::MakeWebSafe() {
-    PaletteController& palette = program_.Palette();
-    if (const auto color = palette.Model().LineColor(palette.SelectedSlot())) {
-        palette.ReplaceSelectedColor(ColorToText(SnapToWebSafe(*color)));
     }
 }
 
-void BarCommands::ToggleStayOnTop() {
-    SetStayOnTop(!program_.CurrentSettings().stayOnTop);
+void BarActions::OpenPage(const char* address) {
+    services_.shell.Open(address);
 }
 
-void BarCommands::SetStayOnTop(bool on) {
-    Settings& settings = program_.CurrentSettings();
-    settings.stayOnTop = on;
-    menus_.Item("StayonTop1")->setChecked(settings.stayOnTop);
-    menus_.Item("StayonTop2")->setChecked(settings.stayOnTop);
-    program_.MainBar().ApplyStayOnTop(settings.stayOnTop);
+void BarActions::OpenHelp(const char* page) {
+    OpenHelpPage(services_.shell, programFolder_, page);
 }
 
-void BarCommands::ToggleAutoCopy() {
-    Settings& settings = program_.CurrentSettings();
-    settings.autoCopy = !settings.autoCopy;
-    menus_.Item("AutoCopy1")->setChecked(settings.autoCopy);
+void BarActions::CopyCurrentAs(const char* format) {
+    CopyColorAs(services_.clipboard, formats_, palette_.CurrentColor(), format);
 }
 
-void BarCommands::ColorDialog() {
-    const auto chosen = program_.Platform().dialogs.AskColor(lastDialogColor_);
+void BarActions::CopyCurrentSwatch() {
+    emit colorSwatchRequested(palette_.CurrentColor());
+}
+
+void BarActions::RemoveSelected() {
+    palette_.RemoveSelectedColor();
+}
+
+void BarActions::MakeWebSafe() {
+    if (const auto color = palette_.Model().LineColor(palette_.SelectedSlot())) {
+        palette_.ReplaceSelectedColor(ColorToText(SnapToWebSafe(*color)));
+    }
+}
+
+void BarActions::SetStayOnTop(bool on) {
+    settings_.stayOnTop = on;
+    Item(QStringLiteral("StayonTop1"))->setChecked(on);
+    Item(QStringLiteral("StayonTop2"))->setChecked(on);
+    bar_.ApplyStayOnTop(on);
+}
+
+void BarActions::SetAutoCopy(bool on) {
+    settings_.autoCopy = on;
+    Item(QStringLiteral("AutoCopy1"))->setChecked(on);
+}
+
+void BarActions::ColorDialog() {
+    const auto chosen = services_.dialogs.AskColor(lastDialogColor_);
     if (!chosen) {
         return;
     }
     lastDialogColor_ = *chosen;
-    program_.Palette().AddColorToPalette(*chosen);
+    palette_.AddColorToPalette(*chosen);
 }
 
-void BarCommands::Hide() {
-    program_.MainBar().hide();
+void BarActions::Hide() {
+    bar_.hide();
     remembered_.assign(toolWindows_.size(), false);
     for (std::size_t i = 0; i < toolWindows_.size(); ++i) {
         if (QWidget* window = toolWindows_[i]) {
@@ -212,11 +469,10 @@ void BarCommands::Hide() {
     }
 }
 
-void BarCommands::Show() {
-    Form1& bar = program_.MainBar();
-    bar.showNormal();
-    bar.raise();
-    bar.activateWindow();
+void BarActions::Show() {
+    bar_.showNormal();
+    bar_.raise();
+    bar_.activateWindow();
     for (std::size_t i = 0; i < toolWindows_.size() && i < remembered_.size(); ++i) {
         if (QWidget* window = toolWindows_[i]; window != nullptr && remembered_[i]) {
             window->show();
@@ -224,88 +480,13 @@ void BarCommands::Show() {
     }
 }
 
-void BarCommands::HotkeyPressed() {
-    Form1& bar = program_.MainBar();
-    if (!bar.isVisible()) {
-        bar.show();
-    }
-    const Settings& settings = program_.CurrentSettings();
-    if (settings.autoCopy) {
-        Form2& eyeDropper = program_.EyeDropper();
-        eyeDropper.SampleColorAt({}, true);
-        PaletteController& palette = program_.Palette();
-        palette.InsertColorAtTop(eyeDropper.Sampler().SampledColor());
-        palette.ShowPalette();
-        palette.SizePaletteBar();
-        if (settings.autoCopyOnHotkey) {
-            program_.AutoCopyNewest();
-        }
-        palette.RefreshTestLayouts();
-    }
-    bar.raise();
-    bar.activateWindow();
+void BarActions::OpenMainMenuAtTitle() {
+    const QPoint bar = SyncWindowPosition(bar_);
+    mainMenu_->popup(bar + QPoint(4, 6));
 }
 
-bool BarCommands::OnBarKey(QKeyEvent* event) {
-    const int key = event->key();
-    const Qt::KeyboardModifiers mods = event->modifiers();
-    const bool ctrl = mods & Qt::ControlModifier;
-    const auto run = [](const std::function<void()>& command) {
-        if (command) {
-            command();
-        }
-    };
-    switch (key) {
-    case Qt::Key_Escape:
-        Hide();
-        return true;
-    case Qt::Key_F1:
-        OpenHelp("index.htm");
-        return true;
-    case Qt::Key_W:
-        if (ctrl) {
-            Hide();
-            return true;
-        }
-        return false;
-    case Qt::Key_C:
-        if (ctrl) {
-            program_.AutoCopyNewest();
-            return true;
-        }
-        return false;
-    case Qt::Key_V:
-        if (ctrl) {
-            run(later_.pasteColor);
-            return true;
-        }
-        return false;
-    case Qt::Key_F3:
-        run(later_.options);
-        return true;
-    case Qt::Key_F4:
-        if (mods & Qt::AltModifier) {
-            return false; // the window manager's
-        }
-        program_.EyeDropperCommand();
-        return true;
-    case Qt::Key_F5:
-        run(later_.quickPalette);
-        return true;
-    case Qt::Key_F6:
-        run(later_.testLayouts);
-        return true;
-    case Qt::Key_F7:
-        run(later_.colorProperties);
-        return true;
-    case Qt::Key_F10: {
-        const QPoint bar = SyncWindowPosition(program_.MainBar());
-        menus_.mainMenu->popup(bar + QPoint(4, 6));
-        return true;
-    }
-    default:
-        return false;
-    }
+void BarActions::Exit() {
+    bar_.close();
 }
 
 } // namespace twl

@@ -1,80 +1,99 @@
 #pragma once
-// The commands of the main bar: its three menus, its keys, moving it, the tray icon with Hide
-// and Show, Stay on Top, Auto Copy, the colour dialog and the global hotkey.
+// The main bar's commands: the items of its three menus (the main menu on the title picture,
+// the tray icon's menu and the colour menu of a palette slot), built from one table, and the
+// bar's keys. Commands of other windows are signals; one nobody listens to does nothing.
 
 #include "core/color/color_text.h"
-#include "ui/bar/bar_menus.h"
+#include "ui/common/action_table.h"
 
 #include <QObject>
 #include <QPointer>
 
-#include <functional>
+#include <string>
 #include <vector>
 
 class QKeyEvent;
-class QSystemTrayIcon;
-class QWidget;
 
 namespace twl {
 
-class Program;
+class Clipboard;
+class Dialogs;
+class FormatList;
+class MainBar;
+class PaletteController;
+class Shell;
+struct Settings;
 
-// Commands whose windows come later; each does nothing while empty.
-struct LaterCommands {
-    std::function<void()> quickPalette;
-    std::function<void()> namedColors;
-    std::function<void()> testLayouts;
-    std::function<void()> quickReference;
-    std::function<void()> pasteColor;
-    std::function<void()> options;
-    std::function<void()> colorProperties; // show it beside the selected slot
-    std::function<void()> about;
-    std::function<void()> checkForUpdates;
-    std::function<void(TColor)> copyColorSwatch;
-    // Palette exports by the design names of their items ("HEX1", "PhotoShopSwatches1", ...).
-    std::function<void(const QString& item)> paletteExport;
-};
-
-class BarCommands : public QObject {
+class BarActions : public QObject {
     Q_OBJECT
 public:
-    explicit BarCommands(Program& program);
-    ~BarCommands() override;
+    struct Services {
+        Clipboard& clipboard;
+        Dialogs& dialogs;
+        Shell& shell;
+    };
 
-    BarMenus& Menus() { return menus_; }
-    LaterCommands& Later() { return later_; }
-    QSystemTrayIcon& Tray() { return *tray_; }
+    BarActions(MainBar& bar, PaletteController& palette, Settings& settings,
+               const FormatList& formats, Services services, std::string programFolder);
+
+    QMenu* MainMenu() const { return mainMenu_; }
+    QMenu* TrayMenu() const { return trayMenu_; }
+    QMenu* SlotMenu() const { return slotMenu_; }
+    // An item by its design name ("EyeDropper1", "StayonTop2", "HEX3"); throws UnknownMenuItem
+    // for a name no menu has.
+    QAction* Item(const QString& name) const { return table_.Item(name); }
 
     // A tool window Hide closes and Show brings back when it was showing.
     void AddToolWindow(QWidget* window) { toolWindows_.push_back(window); }
 
-    // Registers the hotkey of the settings; false when there is none or it cannot be had.
-    bool RegisterHotkey();
+    // A key pressed while the bar has the focus: runs its command and accepts the event.
+    void HandleKey(QKeyEvent* event);
 
     void Hide();
     void Show();
-    void ToggleStayOnTop();
     // Both "Stay on Top" items ticked alike, and the bar kept above the others or not.
     void SetStayOnTop(bool on);
-    void ToggleAutoCopy();
+    void SetAutoCopy(bool on);
     void ColorDialog();
-    void HotkeyPressed();
-    bool OnBarKey(QKeyEvent* event);
-    // The slot menu's "Make Web Safe".
     void MakeWebSafe();
+    void RemoveSelected();
+    void CopyCurrentSwatch();
+    void OpenHelp(const char* page);
+    void OpenPage(const char* address);
+    void CopyCurrentAs(const char* format);
+    // The main menu at the title picture's corner (F10).
+    void OpenMainMenuAtTitle();
+    void Exit();
+
+signals:
+    void eyeDropperRequested();
+    void quickPaletteRequested();
+    void namedColorsRequested();
+    void testLayoutsRequested();
+    void quickReferenceRequested();
+    void pasteColorRequested();
+    void optionsRequested();
+    void colorPropertiesRequested();
+    void aboutRequested();
+    void checkForUpdatesRequested();
+    // Ctrl+C: the automatic copy of the newest colour.
+    void autoCopyNewestRequested();
+    // A swatch picture of the slot menu's colour on the clipboard.
+    void colorSwatchRequested(TColor color);
+    // A palette export, by its item's design name ("HEX1", "PhotoShopSwatches2", ...).
+    void paletteExportRequested(const QString& item);
 
 private:
-    void ConnectItems();
-    void Connect(const QString& item, std::function<void()> command);
-    void Later(const QString& item, const std::function<void()>& command);
-    void OpenPage(const char* address);
-    void OpenHelp(const char* page);
-    void CopyCurrentAs(const char* format);
-
-    Program& program_;
-    BarMenus menus_;
-    LaterCommands later_;
-    QSystemTrayIcon* tray_ = nullptr;
+    MainBar& bar_;
+    PaletteController& palette_;
+    Settings& settings_;
+    const FormatList& formats_;
+    Services services_;
+    std::string programFolder_;
+    ActionTable table_;
+    QMenu* mainMenu_ = nullptr;
+    QMenu* trayMenu_ = nullptr;
+    QMenu* slotMenu_ = nullptr;
     std::vector<QPointer<QWidget>> toolWindows_;
     std::vector<bool> remembered_;
     TColor lastDialogColor_ = 0;

@@ -9,8 +9,6 @@
 #include <QRegion>
 #include <QWindow>
 
-#include <utility>
-
 namespace twl {
 
 namespace {
@@ -19,7 +17,7 @@ constexpr int kMoveSettleMs = 400;
 
 } // namespace
 
-Form1::Form1(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint) {
+MainBar::MainBar(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("TWL"));
     QPalette colors = palette();
@@ -30,14 +28,10 @@ Form1::Form1(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::FramelessWindowHi
     moveSettled_.setSingleShot(true);
     moveSettled_.setInterval(kMoveSettleMs);
     // A drag may pause longer than the settling time: every later move of the bar settles again.
-    connect(&moveSettled_, &QTimer::timeout, this, [this] {
-        if (onMoved_) {
-            onMoved_();
-        }
-    });
+    connect(&moveSettled_, &QTimer::timeout, this, &MainBar::moved);
 }
 
-void Form1::StartMove() {
+void MainBar::StartMove() {
     QWindow* window = windowHandle();
     if (window != nullptr && window->startSystemMove()) {
         systemMove_ = true;
@@ -49,7 +43,7 @@ void Form1::StartMove() {
     grabMouse();
 }
 
-void Form1::mousePressEvent(QMouseEvent* event) {
+void MainBar::mousePressEvent(QMouseEvent* event) {
     // Slots, their frames, the eye dropper and the border strips are not the background.
     if (event->button() == Qt::LeftButton && childAt(event->position().toPoint()) == nullptr) {
         StartMove();
@@ -58,7 +52,7 @@ void Form1::mousePressEvent(QMouseEvent* event) {
     QWidget::mousePressEvent(event);
 }
 
-void Form1::mouseMoveEvent(QMouseEvent* event) {
+void MainBar::mouseMoveEvent(QMouseEvent* event) {
     if (manualMove_) {
         move(QCursor::pos() - grabOffset_);
         return;
@@ -66,34 +60,33 @@ void Form1::mouseMoveEvent(QMouseEvent* event) {
     QWidget::mouseMoveEvent(event);
 }
 
-void Form1::mouseReleaseEvent(QMouseEvent* event) {
+void MainBar::mouseReleaseEvent(QMouseEvent* event) {
     if (manualMove_ && event->button() == Qt::LeftButton) {
         manualMove_ = false;
         releaseMouse();
-        if (onMoved_) {
-            onMoved_();
-        }
+        emit moved();
         return;
     }
     QWidget::mouseReleaseEvent(event);
 }
 
-void Form1::paintEvent(QPaintEvent* event) {
+void MainBar::paintEvent(QPaintEvent* event) {
     QWidget::paintEvent(event);
-    if (onFirstPaint_) {
+    if (!painted_) {
+        painted_ = true;
         // After this paint has reached the screen, not inside it.
-        QTimer::singleShot(0, this, std::exchange(onFirstPaint_, nullptr));
+        QTimer::singleShot(0, this, &MainBar::firstPainted);
     }
 }
 
-void Form1::moveEvent(QMoveEvent* event) {
+void MainBar::moveEvent(QMoveEvent* event) {
     QWidget::moveEvent(event);
     if (systemMove_) {
         moveSettled_.start();
     }
 }
 
-void Form1::ApplyStayOnTop(bool on) {
+void MainBar::ApplyStayOnTop(bool on) {
     const Qt::WindowFlags flags = on ? (windowFlags() | Qt::WindowStaysOnTopHint)
                                      : (windowFlags() & ~Qt::WindowStaysOnTopHint);
     if (QWindow* window = windowHandle()) {
@@ -105,7 +98,7 @@ void Form1::ApplyStayOnTop(bool on) {
     }
 }
 
-void Form1::resizeEvent(QResizeEvent* event) {
+void MainBar::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     // A rounded rectangle from (2, 2) to the last column and row but one, corners 6 × 6.
     QPainterPath shape;
@@ -113,19 +106,17 @@ void Form1::resizeEvent(QResizeEvent* event) {
     setMask(QRegion(shape.toFillPolygon().toPolygon()));
 }
 
-void Form1::keyPressEvent(QKeyEvent* event) {
-    if (onKey_ && onKey_(event)) {
-        event->accept();
-        return;
+void MainBar::keyPressEvent(QKeyEvent* event) {
+    event->ignore();
+    emit keyPressed(event);
+    if (!event->isAccepted()) {
+        QWidget::keyPressEvent(event);
     }
-    QWidget::keyPressEvent(event);
 }
 
-void Form1::closeEvent(QCloseEvent* event) {
+void MainBar::closeEvent(QCloseEvent* event) {
     event->accept();
-    if (onClose_) {
-        onClose_();
-    }
+    emit closed();
 }
 
 } // namespace twl

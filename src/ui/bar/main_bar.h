@@ -5,33 +5,31 @@
 #include <QTimer>
 #include <QWidget>
 
-#include <functional>
-
 namespace twl {
 
-class Form1 : public QWidget {
+class MainBar : public QWidget {
     Q_OBJECT
 public:
     static constexpr int kWidth = 42;
 
-    explicit Form1(QWidget* parent = nullptr);
-
-    // Runs when the bar is closed (the exit command or a close sent to the window); it does the
-    // saving and ends the program.
-    void OnClose(std::function<void()> handler) { onClose_ = std::move(handler); }
-
-    // Gets the bar's keys first; true when the key was used.
-    void OnKey(std::function<bool(QKeyEvent*)> handler) { onKey_ = std::move(handler); }
+    explicit MainBar(QWidget* parent = nullptr);
 
     // Keeps or drops the always-on-top state without moving the bar.
     void ApplyStayOnTop(bool on);
 
     // Starts moving the bar with the pointer (the left button is down): through the window
-    // manager, or by hand where it refuses. When the bar comes to rest the handler runs.
+    // manager, or by hand where it refuses; the bar tells when it has come to rest.
     void StartMove();
-    void OnMoved(std::function<void()> handler) { onMoved_ = std::move(handler); }
-    // Runs once, after the bar has been painted for the first time.
-    void OnFirstPaint(std::function<void()> handler) { onFirstPaint_ = std::move(handler); }
+
+signals:
+    // The bar was closed (the exit command or a close sent to the window): save and end.
+    void closed();
+    // A key while the bar has the focus; a listener that uses it accepts the event.
+    void keyPressed(QKeyEvent* event);
+    // A move of the bar has come to rest.
+    void moved();
+    // Once, after the bar has been painted for the first time (sent from the event loop).
+    void firstPainted();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -46,10 +44,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    std::function<void()> onClose_;
-    std::function<bool(QKeyEvent*)> onKey_;
-    std::function<void()> onMoved_;
-    std::function<void()> onFirstPaint_;
+    bool painted_ = false;
     // A move by the window manager ends when the bar has not moved for a moment.
     QTimer moveSettled_;
     bool systemMove_ = false;

@@ -7,26 +7,19 @@
 
 namespace twl {
 
-namespace {
-
-template <typename... Args> void Call(const std::function<void(Args...)>& hook, Args... args) {
-    if (hook) {
-        hook(args...);
-    }
-}
-
-} // namespace
-
 PaletteController::PaletteController(QWidget* bar, Dialogs& dialogs, QObject* parent)
     : QObject(parent), bar_(bar), dialogs_(dialogs) {
-    events_.hover = [this](int tag) { OnHover(tag); };
-    events_.leftPress = [this](int tag) { OnLeftPress(tag); };
-    events_.rightPress = [this](int tag) { OnRightPress(tag); };
-    events_.dragStart = [this](int tag) { OnDragStart(tag); };
-    events_.dragOver = [this](int tag) { OnDragOver(tag); };
-    events_.drop = [this](int tag) { OnDrop(tag); };
-    events_.dragEnd = [this] { OnDragEnd(); };
-    view_ = std::make_unique<PaletteBarView>(bar, &events_);
+    column_ = std::make_unique<PaletteColumn>(bar);
+    for (int slot = 1; slot <= kPaletteSlotCount; ++slot) {
+        SlotSwatch* swatch = column_->Swatch(slot);
+        connect(swatch, &SlotSwatch::hovered, this, &PaletteController::OnHover);
+        connect(swatch, &SlotSwatch::leftPressed, this, &PaletteController::OnLeftPress);
+        connect(swatch, &SlotSwatch::rightPressed, this, &PaletteController::OnRightPress);
+        connect(swatch, &SlotSwatch::dragStarted, this, &PaletteController::OnDragStart);
+        connect(swatch, &SlotSwatch::draggedOver, this, &PaletteController::OnDragOver);
+        connect(swatch, &SlotSwatch::dropped, this, &PaletteController::OnDrop);
+        connect(swatch, &SlotSwatch::dragEnded, this, &PaletteController::OnDragEnd);
+    }
     SizePaletteBar();
 }
 
@@ -46,9 +39,16 @@ void PaletteController::SavePalette(const std::string& userFolder) {
     }
 }
 
+std::optional<TColor> PaletteController::NewestColor() const {
+    if (palette_.Count() == 0) {
+        return std::nullopt;
+    }
+    return SlotColor(1);
+}
+
 void PaletteController::ShowPalette() {
     slotColors_ = SlotColors(palette_.PaletteList(), slotColors_);
-    view_->SetSlotColors(slotColors_);
+    column_->SetSlotColors(slotColors_);
 }
 
 void PaletteController::SizePaletteBar() {
@@ -56,31 +56,25 @@ void PaletteController::SizePaletteBar() {
     const int height = PaletteBarHeight(count);
     ResizeInPlace(*bar_, bar_->width(), height);
     if (const auto visible = VisibleSlotCount(count)) {
-        view_->SetVisibleSlots(*visible);
+        column_->SetVisibleSlots(*visible);
     }
-    view_->Layout(height);
-}
-
-void PaletteController::RefreshTestLayouts() {
-    Call(hooks_.refreshTestLayouts);
+    column_->Layout(height);
 }
 
 void PaletteController::Refresh() {
     ShowPalette();
     SizePaletteBar();
-    RefreshTestLayouts();
+    emit paletteChanged();
 }
 
-void PaletteController::AddColorToPalette(TColor color) {
+void PaletteController::AddColorToPalette(TColor color, AutoCopy autoCopy) {
     palette_.InsertColorAtTop(color);
     ShowPalette();
     SizePaletteBar();
-    Call(hooks_.autoCopyNewest);
-    RefreshTestLayouts();
-}
-
-void PaletteController::InsertColorAtTop(TColor color) {
-    palette_.InsertColorAtTop(color);
+    if (autoCopy == AutoCopy::Run) {
+        emit autoCopyDue();
+    }
+    emit paletteChanged();
 }
 
 void PaletteController::ReplaceSelectedColor(const std::string& text) {
@@ -89,9 +83,9 @@ void PaletteController::ReplaceSelectedColor(const std::string& text) {
     }
     ShowPalette();
     if (const auto color = palette_.LineColor(palette_.SelectedSlot())) {
-        Call(hooks_.showColorProperties, *color);
+        emit showColorProperties(*color);
     }
-    RefreshTestLayouts();
+    emit paletteChanged();
 }
 
 void PaletteController::RemoveSelectedColor() {
@@ -107,23 +101,22 @@ void PaletteController::MovePaletteColor(int from, int to) {
 }
 
 void PaletteController::OnHover(int tag) {
-    Call(hooks_.endHexEdit);
+    emit endHexEdit();
     palette_.Select(tag + 1, SlotColor(tag + 1));
-    Call(hooks_.showColorProperties, palette_.CurrentColor());
+    emit showColorProperties(palette_.CurrentColor());
 }
 
 void PaletteController::OnLeftPress(int tag) {
-    Call(hooks_.endHexEdit);
-    Call(hooks_.openColorProperties);
-    Call(hooks_.showColorProperties, SlotColor(tag + 1));
-    Call(hooks_.placeColorProperties);
+    emit endHexEdit();
+    emit openColorProperties();
+    emit showColorProperties(SlotColor(tag + 1));
+    emit placeColorProperties();
 }
 
-void PaletteController::OnRightPress(int tag) {
-    (void)tag;
+void PaletteController::OnRightPress(int) {
     const QPoint bar = SyncWindowPosition(*bar_);
     const Point point = SlotMenuPoint(bar.x(), bar.y(), palette_.SelectedSlot());
-    Call(hooks_.openSlotMenu, QPoint(point.x, point.y));
+    emit slotMenuRequested(QPoint(point.x, point.y));
 }
 
 void PaletteController::OnDragStart(int tag) {
@@ -131,7 +124,7 @@ void PaletteController::OnDragStart(int tag) {
 }
 
 void PaletteController::OnDragOver(int targetTag) {
-    view_->ShowMarker(InsertionMarkerTop(targetTag, palette_.DraggedSlot()));
+    column_->ShowMarker(InsertionMarkerTop(targetTag, palette_.DraggedSlot()));
 }
 
 void PaletteController::OnDrop(int targetTag) {
@@ -139,7 +132,7 @@ void PaletteController::OnDrop(int targetTag) {
 }
 
 void PaletteController::OnDragEnd() {
-    view_->HideMarker();
+    column_->HideMarker();
 }
 
 } // namespace twl

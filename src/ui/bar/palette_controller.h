@@ -1,7 +1,7 @@
 #pragma once
 // The palette on the main bar: the palette list with its selection, the operations every
 // window uses to change it, and the slot mouse handling. Each change repaints the slots, sizes
-// the bar and then runs the refreshes of the windows that follow the palette.
+// the bar and then tells the windows that follow the palette.
 
 #include "core/palette/palette_list.h"
 #include "ui/bar/palette_column.h"
@@ -9,61 +9,65 @@
 #include <QObject>
 #include <QPoint>
 
-#include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace twl {
 
 class Dialogs;
 
-// Work of other windows that the palette calls; each does nothing while empty.
-struct PaletteHooks {
-    std::function<void()> endHexEdit;                // close a pending HEX edit
-    std::function<void(TColor)> showColorProperties; // show a colour in Color Properties
-    std::function<void()> openColorProperties;       // show the Color Properties window
-    std::function<void()> placeColorProperties;      // put it beside the selected slot
-    std::function<void(QPoint)> openSlotMenu;        // the slot's colour menu at a point
-    std::function<void()> autoCopyNewest;            // the automatic copy after an add
-    std::function<void()> refreshTestLayouts;        // Test Layouts' automatic colours
-};
-
 class PaletteController : public QObject {
     Q_OBJECT
 public:
+    // Whether an add runs the automatic copy: every picking tool's add does, the hotkey's only
+    // when the settings ask for it, and a paste never does.
+    enum class AutoCopy { Run, Skip };
+
     PaletteController(QWidget* bar, Dialogs& dialogs, QObject* parent = nullptr);
     ~PaletteController() override;
 
-    PaletteHooks& Hooks() { return hooks_; }
     const Palette& Model() const { return palette_; }
-    PaletteBarView& View() { return *view_; }
+    PaletteColumn& Column() { return *column_; }
 
     // Reads the palette file, shows it, sizes the bar and selects slot 1.
     void LoadPalette(const std::string& userFolder, const std::string& programFolder);
     // Writes "colorset.dat"; a failure is reported and the list stays as it is.
     void SavePalette(const std::string& userFolder);
 
-    void AddColorToPalette(TColor color);
-    // Only the list part of an add; the caller refreshes (Refresh).
-    void InsertColorAtTop(TColor color);
+    // The one add operation of every window: the colour becomes slot 1, the bar is repainted
+    // and sized, the automatic copy runs (when asked to), then the followers hear of it.
+    void AddColorToPalette(TColor color, AutoCopy autoCopy = AutoCopy::Run);
     void ReplaceSelectedColor(const std::string& text);
     void RemoveSelectedColor();
     void MovePaletteColor(int from, int to);
 
-    // Repaints the slots, sizes the bar and refreshes the Test Layouts colours.
-    void Refresh();
     void ShowPalette();
     void SizePaletteBar();
-    // Test Layouts copies the first five slots when its Auto Color is on.
-    void RefreshTestLayouts();
 
     int SelectedSlot() const { return palette_.SelectedSlot(); }
     TColor CurrentColor() const { return palette_.CurrentColor(); }
     TColor DraggedColor() const { return palette_.DraggedColor(); }
     // The colour slot n shows (1 to 20).
     TColor SlotColor(int slot) const { return slotColors_[static_cast<std::size_t>(slot - 1)]; }
+    // Slot 1's colour, when the palette has any.
+    std::optional<TColor> NewestColor() const;
+
+signals:
+    // After an add that runs the automatic copy, once the bar shows the new colour.
+    void autoCopyDue();
+    // The last step of every change of the palette (Test Layouts' automatic colours follow).
+    void paletteChanged();
+    // The Color Properties window: end a pending HEX edit, show a colour, open it, place it.
+    void endHexEdit();
+    void showColorProperties(TColor color);
+    void openColorProperties();
+    void placeColorProperties();
+    // A slot's colour menu, at a screen point.
+    void slotMenuRequested(QPoint at);
 
 private:
+    void Refresh();
     void OnHover(int tag);
     void OnLeftPress(int tag);
     void OnRightPress(int tag);
@@ -74,11 +78,9 @@ private:
 
     QWidget* bar_;
     Dialogs& dialogs_;
-    PaletteHooks hooks_;
     Palette palette_;
     SlotColorArray slotColors_{};
-    SlotSwatch::Events events_;
-    std::unique_ptr<PaletteBarView> view_;
+    std::unique_ptr<PaletteColumn> column_;
 };
 
 } // namespace twl

@@ -25,16 +25,9 @@ SlotSwatch::DragRunner& Runner() {
     return runner;
 }
 
-void Call(const std::function<void(int)>& handler, int tag) {
-    if (handler) {
-        handler(tag);
-    }
-}
-
 } // namespace
 
-SlotSwatch::SlotSwatch(int tag, Events* events, QWidget* parent)
-    : QWidget(parent), tag_(tag), events_(events) {
+SlotSwatch::SlotSwatch(int tag, QWidget* parent) : QWidget(parent), tag_(tag) {
     setObjectName(QStringLiteral("C%1").arg(tag + 1));
     setMouseTracking(true);
     setAcceptDrops(true);
@@ -83,14 +76,14 @@ void SlotSwatch::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
         pressPoint_ = event->position().toPoint();
         leftHeld_ = true;
-        Call(events_->leftPress, tag_);
+        emit leftPressed(tag_);
     } else if (event->button() == Qt::RightButton) {
-        Call(events_->rightPress, tag_);
+        emit rightPressed(tag_);
     }
 }
 
 void SlotSwatch::mouseMoveEvent(QMouseEvent* event) {
-    Call(events_->hover, tag_);
+    emit hovered(tag_);
     if (leftHeld_ && (event->buttons() & Qt::LeftButton) &&
         (event->position().toPoint() - pressPoint_).manhattanLength() >=
             QApplication::startDragDistance()) {
@@ -106,7 +99,7 @@ void SlotSwatch::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void SlotSwatch::StartDrag() {
-    Call(events_->dragStart, tag_);
+    emit dragStarted(tag_);
     auto* drag = new QDrag(this);
     drag->setMimeData(MakeDragData(tag_, color_));
     QPixmap picture(size());
@@ -118,9 +111,7 @@ void SlotSwatch::StartDrag() {
     } else {
         drag->exec(Qt::CopyAction | Qt::MoveAction, Qt::MoveAction);
     }
-    if (events_->dragEnd) {
-        events_->dragEnd();
-    }
+    emit dragEnded();
 }
 
 bool SlotSwatch::AcceptOwnDrag(QDropEvent* event) {
@@ -135,19 +126,19 @@ bool SlotSwatch::AcceptOwnDrag(QDropEvent* event) {
 
 void SlotSwatch::dragEnterEvent(QDragEnterEvent* event) {
     if (AcceptOwnDrag(event)) {
-        Call(events_->dragOver, tag_);
+        emit draggedOver(tag_);
     }
 }
 
 void SlotSwatch::dragMoveEvent(QDragMoveEvent* event) {
     if (AcceptOwnDrag(event)) {
-        Call(events_->dragOver, tag_);
+        emit draggedOver(tag_);
     }
 }
 
 void SlotSwatch::dropEvent(QDropEvent* event) {
     if (AcceptOwnDrag(event)) {
-        Call(events_->drop, tag_);
+        emit dropped(tag_);
     }
 }
 

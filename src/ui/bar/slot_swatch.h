@@ -19,18 +19,8 @@ namespace twl {
 class SlotSwatch : public QWidget {
     Q_OBJECT
 public:
-    // What a swatch tells its owner; tag is the slot number − 1.
-    struct Events {
-        std::function<void(int tag)> hover;
-        std::function<void(int tag)> leftPress;
-        std::function<void(int tag)> rightPress;
-        std::function<void(int tag)> dragStart;
-        std::function<void(int targetTag)> dragOver;
-        std::function<void(int targetTag)> drop;
-        std::function<void()> dragEnd;
-    };
-
-    SlotSwatch(int tag, Events* events, QWidget* parent);
+    // tag is the slot number − 1.
+    SlotSwatch(int tag, QWidget* parent);
 
     int Tag() const { return tag_; }
     TColor Color() const { return color_; }
@@ -45,6 +35,16 @@ public:
     // Runs a started drag in place of QDrag::exec; tests deliver the drag events themselves.
     using DragRunner = std::function<void(QDrag& drag)>;
     static void SetDragRunner(DragRunner runner);
+
+signals:
+    void hovered(int tag);
+    void leftPressed(int tag);
+    void rightPressed(int tag);
+    void dragStarted(int tag);
+    // A drag of one of the bar's slots is over this slot, or dropped on it.
+    void draggedOver(int targetTag);
+    void dropped(int targetTag);
+    void dragEnded();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -61,7 +61,6 @@ private:
     static bool AcceptOwnDrag(QDropEvent* event);
 
     int tag_;
-    Events* events_;
     TColor color_ = 0;
     QPoint pressPoint_;
     bool leftHeld_ = false;

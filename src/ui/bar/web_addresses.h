@@ -3,7 +3,8 @@
 
 namespace twl {
 
-inline constexpr const char* kHomePageHost = "tintwell.example.org";
+// The home page item names the site.
+inline constexpr const char* kHomePageCaption = "VT Home Page (tintwell.example.org)";
 inline constexpr const char* kHomePage = "https://tintwell.example.org";
 inline constexpr const char* kSupportPage = "https://tintwell.example.org/support";
 inline constexpr const char* kReportProblemPage =

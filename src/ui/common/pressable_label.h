@@ -1,9 +1,8 @@
 #pragma once
-// A label or picture that tells its owner about presses, moves and releases of the mouse.
+// A label or picture that tells its owner about presses, moves and releases of the mouse. An
+// event nobody listens to goes on to the label's parent as usual.
 
 #include <QLabel>
-
-#include <functional>
 
 namespace twl {
 
@@ -11,9 +10,11 @@ class PressableLabel : public QLabel {
     Q_OBJECT
 public:
     using QLabel::QLabel;
-    std::function<void(QMouseEvent*)> onPress;
-    std::function<void(QMouseEvent*)> onMove;
-    std::function<void(QMouseEvent*)> onRelease;
+
+signals:
+    void pressed(QMouseEvent* event);
+    void moved(QMouseEvent* event);
+    void released(QMouseEvent* event);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;

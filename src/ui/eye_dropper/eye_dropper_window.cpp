@@ -3,6 +3,7 @@
 #include "core/color/color_adjust.h"
 #include "core/formats/format_list.h"
 #include "core/placement/window_position.h"
+#include "core/sampling/eye_dropper_settings.h"
 #include "core/sampling/magnifier_geometry.h"
 #include "core/settings/settings.h"
 #include "platform/clipboard.h"
@@ -12,6 +13,7 @@
 #include "ui/common/filled_box.h"
 #include "ui/common/pressable_label.h"
 #include "ui/eye_dropper/eye_dropper_pictures.h"
+#include "ui/eye_dropper/magnifier_view.h"
 
 #include <QKeyEvent>
 #include <QPainter>
@@ -34,53 +36,16 @@ QFont Tahoma(bool bold) {
     return font;
 }
 
-void Call(const std::function<void()>& hook) {
-    if (hook) {
-        hook();
-    }
-}
-
 } // namespace
 
-MagnifierView::MagnifierView(const EyeSampler& sampler, QWidget* parent)
-    : QWidget(parent), sampler_(sampler) {
-    setObjectName(QStringLiteral("EyeIMG"));
-    setAttribute(Qt::WA_OpaquePaintEvent);
-}
-
-void MagnifierView::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    const PixelImage& image = sampler_.Image();
-    if (image.width <= 0 || image.height <= 0) {
-        painter.fillRect(rect(), Qt::white);
-        return;
-    }
-    // The sampler's buffer is shown in place, without a copy.
-    const QImage picture(reinterpret_cast<const uchar*>(image.pixels.data()), image.width,
-                         image.height, image.width * 4, QImage::Format_RGB32);
-    painter.drawImage(0, 0, picture);
-}
-
-void MagnifierView::mousePressEvent(QMouseEvent* event) {
-    if (onPress) {
-        onPress(event);
-    }
-}
-
-void MagnifierView::mouseReleaseEvent(QMouseEvent* event) {
-    if (onRelease) {
-        onRelease(event);
-    }
-}
-
-Form2::Form2(Settings& settings, const FormatList& formats, ScreenReader& screen,
-             Clipboard& clipboard, Dialogs& dialogs)
+EyeDropperWindow::EyeDropperWindow(Settings& settings, const FormatList& formats,
+                                   ScreenReader& screen, Clipboard& clipboard, Dialogs& dialogs)
     : ToolWindow(QStringLiteral("Form2")), settings_(settings), formats_(formats), screen_(screen),
       clipboard_(clipboard), dialogs_(dialogs), sampler_(screen) {
     setWindowTitle(QStringLiteral("Eye Dropper"));
     resize(kNormalWidth, kNormalHeight);
-    timer1_.setInterval(kTimerInterval);
-    connect(&timer1_, &QTimer::timeout, this, [this] { Timer1Timer(); });
+    sampleTimer_.setInterval(kTimerInterval);
+    connect(&sampleTimer_, &QTimer::timeout, this, [this] { SampleTick(); });
 
     BuildComponents();
     menus_ = BuildEyeDropperMenus(this);
@@ -99,117 +64,111 @@ Form2::Form2(Settings& settings, const FormatList& formats, ScreenReader& screen
     move(place.x, place.y);
 
     MagnifierState& state = sampler_.State();
-    state.zoomLevel = settings.zoomLevel;
-    state.samplingMode = static_cast<std::uint8_t>(settings.samplingMode);
-    state.magnifierSize = static_cast<std::uint8_t>(settings.magnifierSize);
-    state.showGrid = settings.showGrid;
+    state = MagnifierStateFromSettings(settings);
     TickMagnifierItems(menus_, state);
     menus_.showGrid->setChecked(state.showGrid);
     menus_.showWebSafeInfo->setChecked(settings.eyeShowWebSafeInfo);
     menus_.autoPosition->setChecked(settings.snapEyeDropper);
-    comparePnl_->setVisible(settings.eyeShowComparison);
+    comparePanel_->setVisible(settings.eyeShowComparison);
     sampler_.SetSampledColor(settings.lastEyeColor);
     ShowSampledColor();
 }
 
-void Form2::BuildComponents() {
-    eyeTitleImg_ = new PressableLabel(this);
-    eyeTitleImg_->setObjectName(QStringLiteral("EyeTitleIMG"));
-    eyeTitleImg_->setPixmap(EyeTitlePicture(kNormalTitleWidth, kNormalTitleHeight));
-    eyeTitleImg_->setGeometry(2, 2, kNormalTitleWidth, kNormalTitleHeight);
-    AddMoveHandle(eyeTitleImg_);
+void EyeDropperWindow::BuildComponents() {
+    titlePicture_ = new PressableLabel(this);
+    titlePicture_->setObjectName(QStringLiteral("EyeTitleIMG"));
+    titlePicture_->setPixmap(EyeTitlePicture(kNormalTitleWidth, kNormalTitleHeight));
+    titlePicture_->setGeometry(2, 2, kNormalTitleWidth, kNormalTitleHeight);
+    AddMoveHandle(titlePicture_);
 
-    eyeTitleLbl_ = new PressableLabel(QStringLiteral("Eye Dropper"), this);
-    eyeTitleLbl_->setObjectName(QStringLiteral("EyeTitleLBL"));
-    eyeTitleLbl_->setFont(Tahoma(true));
-    eyeTitleLbl_->setStyleSheet(
+    titleLabel_ = new PressableLabel(QStringLiteral("Eye Dropper"), this);
+    titleLabel_->setObjectName(QStringLiteral("EyeTitleLBL"));
+    titleLabel_->setFont(Tahoma(true));
+    titleLabel_->setStyleSheet(
         QStringLiteral("color: rgb(192, 192, 192); background: transparent;"));
     // Placed by hand: measuring the text would load the fonts while the window is still hidden.
-    eyeTitleLbl_->setGeometry(11, 4, 120, 14);
-    AddMoveHandle(eyeTitleLbl_);
+    titleLabel_->setGeometry(11, 4, 120, 14);
+    AddMoveHandle(titleLabel_);
 
-    eyeMenuBtn_ = new PressableLabel(this);
-    eyeMenuBtn_->setObjectName(QStringLiteral("EyeMenuBTN"));
-    eyeMenuBtn_->setPixmap(MenuGlyph());
-    eyeMenuBtn_->onPress = [this](QMouseEvent*) {
-        menus_.eyeMenu->popup(eyeMenuBtn_->mapToGlobal(QPoint(0, eyeMenuBtn_->height())));
-    };
+    menuButton_ = new PressableLabel(this);
+    menuButton_->setObjectName(QStringLiteral("EyeMenuBTN"));
+    menuButton_->setPixmap(MenuGlyph());
+    connect(menuButton_, &PressableLabel::pressed, this, [this] {
+        menus_.eyeMenu->popup(menuButton_->mapToGlobal(QPoint(0, menuButton_->height())));
+    });
 
-    eyePnl_ = new FilledBox(this, QStringLiteral("EyePNL"), Qt::white, kGrey);
-    eyeImg_ = new MagnifierView(sampler_, eyePnl_);
-    eyeImg_->onPress = [this](QMouseEvent* event) { EyeIMGMouseDown(event); };
-    eyeImg_->onRelease = [this](QMouseEvent* event) { EyeIMGMouseUp(event); };
+    magnifierFrame_ = new FilledBox(this, QStringLiteral("EyePNL"), Qt::white, kGrey);
+    magnifier_ = new MagnifierView(sampler_, magnifierFrame_);
+    connect(magnifier_, &MagnifierView::pressed, this, &EyeDropperWindow::OnMagnifierPress);
+    connect(magnifier_, &MagnifierView::released, this, &EyeDropperWindow::OnMagnifierRelease);
 
-    eyeColPnl_ = new FilledBox(this, QStringLiteral("EyeColPNL"), Qt::white, kGrey);
-    eyeCol_ = new FilledBox(eyeColPnl_, QStringLiteral("EyeCol"), Qt::yellow);
-    eyeCol_->setGeometry(2, 2, 37, 37);
-    auto* webSafe = new QLabel(eyeColPnl_);
+    swatchFrame_ = new FilledBox(this, QStringLiteral("EyeColPNL"), Qt::white, kGrey);
+    swatch_ = new FilledBox(swatchFrame_, QStringLiteral("EyeCol"), Qt::yellow);
+    swatch_->setGeometry(2, 2, 37, 37);
+    auto* webSafe = new QLabel(swatchFrame_);
     webSafe->setObjectName(QStringLiteral("PropWSIMG"));
     webSafe->setPixmap(WebSafeWarningIcon());
     webSafe->setGeometry(22, 22, 15, 15);
     webSafe->setToolTip(QStringLiteral("Not a web safe color! "));
     webSafe->hide();
-    propWsImg_ = webSafe;
+    webSafeWarning_ = webSafe;
 
     const char* names[] = {"EyeRGBLBL", "EyeHSLLBL", "EyeHEXLBL"};
-    for (std::size_t i = 0; i < labels_.size(); ++i) {
+    for (std::size_t i = 0; i < valueLabels_.size(); ++i) {
         auto* label = new PressableLabel(this);
         label->setObjectName(QString::fromLatin1(names[i]));
         label->setFont(Tahoma(false));
         label->setStyleSheet(QStringLiteral("color: rgb(192, 192, 192);"));
         label->setCursor(Qt::PointingHandCursor);
         label->setToolTip(QStringLiteral("Click to copy color value."));
-        label->onPress = [this, label](QMouseEvent* event) {
+        connect(label, &PressableLabel::pressed, this, [this, label](QMouseEvent* event) {
             if (event->button() == Qt::LeftButton) {
                 clipboard_.SetText(label->text().toStdString());
             }
-        };
-        labels_[i] = label;
+        });
+        valueLabels_[i] = label;
     }
 
-    comparePnl_ = new FilledBox(this, QStringLiteral("ComparePNL"), Qt::white, kGrey);
-    comparePnl_->setGeometry(270, 328, 32, 18);
-    compareC1_ = new FilledBox(comparePnl_, QStringLiteral("CompareC1"), Qt::white);
-    compareC1_->setGeometry(2, 2, 15, 15);
-    compareC2_ = new FilledBox(comparePnl_, QStringLiteral("CompareC2"), Qt::white);
-    compareC2_->setGeometry(16, 2, 15, 15);
-    for (QWidget* swatch : {static_cast<QWidget*>(compareC1_), static_cast<QWidget*>(compareC2_)}) {
+    comparePanel_ = new FilledBox(this, QStringLiteral("ComparePNL"), Qt::white, kGrey);
+    comparePanel_->setGeometry(270, 328, 32, 18);
+    compareSampled_ = new FilledBox(comparePanel_, QStringLiteral("CompareC1"), Qt::white);
+    compareSampled_->setGeometry(2, 2, 15, 15);
+    compareNewest_ = new FilledBox(comparePanel_, QStringLiteral("CompareC2"), Qt::white);
+    compareNewest_->setGeometry(16, 2, 15, 15);
+    for (QWidget* swatch :
+         {static_cast<QWidget*>(compareSampled_), static_cast<QWidget*>(compareNewest_)}) {
         swatch->setToolTip(QStringLiteral("Comparison with previous color."));
     }
-    compareLbl_ = new QLabel(QStringLiteral("="), comparePnl_);
-    compareLbl_->setObjectName(QStringLiteral("CompareLBL"));
-    compareLbl_->setFont(Tahoma(true));
-    compareLbl_->setAttribute(Qt::WA_TranslucentBackground);
-    compareLbl_->setToolTip(QStringLiteral("Same color (Comparison with previous color)."));
-    compareLbl_->setGeometry(12, 2, 8, 14);
-    compareLbl_->hide();
+    compareSame_ = new QLabel(QStringLiteral("="), comparePanel_);
+    compareSame_->setObjectName(QStringLiteral("CompareLBL"));
+    compareSame_->setFont(Tahoma(true));
+    compareSame_->setAttribute(Qt::WA_TranslucentBackground);
+    compareSame_->setToolTip(QStringLiteral("Same color (Comparison with previous color)."));
+    compareSame_->setGeometry(12, 2, 8, 14);
+    compareSame_->hide();
     Layout();
 }
 
-QWidget* Form2::CompareLBL() const {
-    return compareLbl_;
-}
-
-void Form2::Layout() {
+void EyeDropperWindow::Layout() {
     // Everything anchored to the right or the bottom moves with the window's growth.
     const int grow = width() - kNormalWidth;
     const int down = height() - kNormalHeight;
-    eyeMenuBtn_->setGeometry(142 + grow, 5, 16, 14);
-    eyePnl_->setGeometry(10, 27, 149 + grow, 149 + down);
-    eyeImg_->setGeometry(2, 2, 145 + grow, 145 + down);
-    eyeColPnl_->setGeometry(11, 184 + down, 40, 40);
+    menuButton_->setGeometry(142 + grow, 5, 16, 14);
+    magnifierFrame_->setGeometry(10, 27, 149 + grow, 149 + down);
+    magnifier_->setGeometry(2, 2, 145 + grow, 145 + down);
+    swatchFrame_->setGeometry(11, 184 + down, 40, 40);
     const int labelTops[] = {183, 197, 211};
-    for (std::size_t i = 0; i < labels_.size(); ++i) {
-        labels_[i]->setGeometry(57, labelTops[i] + down, std::max(100, 100 + grow), 14);
+    for (std::size_t i = 0; i < valueLabels_.size(); ++i) {
+        valueLabels_[i]->setGeometry(57, labelTops[i] + down, std::max(100, 100 + grow), 14);
     }
 }
 
-void Form2::resizeEvent(QResizeEvent* event) {
+void EyeDropperWindow::resizeEvent(QResizeEvent* event) {
     ToolWindow::resizeEvent(event);
     Layout();
 }
 
-void Form2::ConnectMenus() {
+void EyeDropperWindow::ConnectMenus() {
     for (const auto& items : menus_.zoom) {
         for (int i = 0; i < 4; ++i) {
             connect(items[static_cast<std::size_t>(i)], &QAction::triggered, this,
@@ -239,68 +198,72 @@ void Form2::ConnectMenus() {
     connect(menus_.saveBmp, &QAction::triggered, this, [this] { SaveImageAs(ImageFormat::Bmp); });
     connect(menus_.saveGif, &QAction::triggered, this, [this] { SaveImageAs(ImageFormat::Gif); });
     connect(menus_.copyImage, &QAction::triggered, this, [this] { CopyImage(); });
-    connect(menus_.moreOptions, &QAction::triggered, this, [this] { Call(hooks_.moreOptions); });
+    connect(menus_.moreOptions, &QAction::triggered, this, [this] { emit moreOptionsRequested(); });
     connect(menus_.close, &QAction::triggered, this, [this] { CloseEyeDropper(); });
 }
 
-void Form2::ShowEyeDropper() {
+void EyeDropperWindow::OpenWindowMenuAtButton() {
+    menus_.eyeMenu->popup(menuButton_->mapToGlobal(QPoint(0, 0)));
+}
+
+void EyeDropperWindow::ShowEyeDropper() {
     ShowWindow();
 }
 
-void Form2::showEvent(QShowEvent* event) {
+void EyeDropperWindow::showEvent(QShowEvent* event) {
     ToolWindow::showEvent(event);
     SetMagnifierSize(sampler_.State().magnifierSize);
 }
 
-void Form2::SetMagnifierSize(int size) {
+void EyeDropperWindow::SetMagnifierSize(int size) {
     MagnifierState& state = sampler_.State();
     if (size == 0 || size == 1) {
         const bool big = size == 1;
-        eyeTitleImg_->setPixmap(big ? EyeTitlePicture(kBigTitleWidth, kBigTitleHeight)
-                                    : EyeTitlePicture(kNormalTitleWidth, kNormalTitleHeight));
-        eyeTitleImg_->resize(eyeTitleImg_->pixmap().size());
+        titlePicture_->setPixmap(big ? EyeTitlePicture(kBigTitleWidth, kBigTitleHeight)
+                                     : EyeTitlePicture(kNormalTitleWidth, kNormalTitleHeight));
+        titlePicture_->resize(titlePicture_->pixmap().size());
         ResizeInPlace(*this, big ? kBigWidth : kNormalWidth, big ? kBigHeight : kNormalHeight);
         state.magnifierSize = static_cast<std::uint8_t>(size);
         sampler_.SetImageSide(*MagnifierImageSide(size));
         TickMagnifierItems(menus_, state);
     }
-    Call(hooks_.placeEyeDropper);
+    emit dockRequested();
     RenderMagnifier(NudgeDirection::None, 0);
 }
 
-void Form2::ShowSampledColor() {
+void EyeDropperWindow::ShowSampledColor() {
     const TColor color = sampler_.SampledColor();
     shownColor_ = color;
-    eyeCol_->SetFill(ToQColor(color));
+    swatch_->SetFill(ToQColor(color));
     const std::string* names[] = {&settings_.eyeFormat1, &settings_.eyeFormat2,
                                   &settings_.eyeFormat3};
-    for (std::size_t i = 0; i < labels_.size(); ++i) {
-        labels_[i]->setText(QString::fromStdString(formats_.FormatColorByName(color, *names[i])));
+    for (std::size_t i = 0; i < valueLabels_.size(); ++i) {
+        valueLabels_[i]->setText(
+            QString::fromStdString(formats_.FormatColorByName(color, *names[i])));
     }
     if (settings_.eyeShowWebSafeInfo) {
-        propWsImg_->setVisible(!IsWebSafe(color));
+        webSafeWarning_->setVisible(!IsWebSafe(color));
     }
-    compareC1_->SetFill(ToQColor(color));
-    const std::optional<TColor> newest =
-        hooks_.firstSlotColor ? hooks_.firstSlotColor() : std::nullopt;
+    compareSampled_->SetFill(ToQColor(color));
+    const std::optional<TColor>& newest = newestColor_;
     if (newest) {
-        compareC2_->SetFill(ToQColor(*newest));
+        compareNewest_->SetFill(ToQColor(*newest));
     }
     if (newest && *newest == color) {
-        QPalette colors = compareLbl_->palette();
+        QPalette colors = compareSame_->palette();
         colors.setColor(QPalette::WindowText, ToQColor(ContrastTextColor(color)));
-        compareLbl_->setPalette(colors);
-        compareLbl_->show();
+        compareSame_->setPalette(colors);
+        compareSame_->show();
     } else {
-        compareLbl_->hide();
+        compareSame_->hide();
     }
 }
 
-void Form2::Redraw() {
-    eyeImg_->update();
+void EyeDropperWindow::Redraw() {
+    magnifier_->update();
 }
 
-void Form2::RenderMagnifier(NudgeDirection direction, std::uint8_t amount) {
+void EyeDropperWindow::RenderMagnifier(NudgeDirection direction, std::uint8_t amount) {
     const bool sampled = sampler_.RenderMagnifier(direction, amount);
     Redraw();
     if (sampled) {
@@ -308,13 +271,13 @@ void Form2::RenderMagnifier(NudgeDirection direction, std::uint8_t amount) {
     }
 }
 
-void Form2::SampleColorAt(Point point, bool useCursor) {
+void EyeDropperWindow::SampleColorAt(Point point, bool useCursor) {
     if (sampler_.SampleColorAt(point, useCursor)) {
         ShowSampledColor();
     }
 }
 
-void Form2::Timer1Timer() {
+void EyeDropperWindow::SampleTick() {
     const EyeSampler::TickResult tick = sampler_.Tick();
     if (tick.redrawn) {
         Redraw();
@@ -325,58 +288,56 @@ void Form2::Timer1Timer() {
     }
 }
 
-void Form2::SetZoomLevel(int zoomLevel) {
+void EyeDropperWindow::SetZoomLevel(int zoomLevel) {
     sampler_.State().zoomLevel = zoomLevel;
     TickMagnifierItems(menus_, sampler_.State());
     RenderMagnifier(NudgeDirection::None, 0);
 }
 
-void Form2::SetSamplingMode(int samplingMode) {
+void EyeDropperWindow::SetSamplingMode(int samplingMode) {
     sampler_.State().samplingMode = static_cast<std::uint8_t>(samplingMode);
     TickMagnifierItems(menus_, sampler_.State());
     RenderMagnifier(NudgeDirection::None, 0);
 }
 
-void Form2::ToggleGrid() {
+void EyeDropperWindow::ToggleGrid() {
     menus_.showGrid->setChecked(!menus_.showGrid->isChecked());
     sampler_.State().showGrid = menus_.showGrid->isChecked();
     RenderMagnifier(NudgeDirection::None, 0);
 }
 
-void Form2::ToggleWebSafeInfo() {
+void EyeDropperWindow::ToggleWebSafeInfo() {
     if (menus_.showWebSafeInfo->isChecked()) {
         menus_.showWebSafeInfo->setChecked(false);
         settings_.eyeShowWebSafeInfo = false;
-        propWsImg_->hide();
+        webSafeWarning_->hide();
     } else {
         menus_.showWebSafeInfo->setChecked(true);
         settings_.eyeShowWebSafeInfo = true;
         if (!IsWebSafe(sampler_.SampledColor())) {
-            propWsImg_->show();
+            webSafeWarning_->show();
         }
     }
 }
 
-void Form2::ApplyComparisonFlag() {
-    comparePnl_->setVisible(settings_.eyeShowComparison);
+void EyeDropperWindow::ApplyComparisonFlag() {
+    comparePanel_->setVisible(settings_.eyeShowComparison);
 }
 
-void Form2::AddSampledColor() {
-    if (hooks_.addColor) {
-        hooks_.addColor(sampler_.SampledColor());
-    }
+void EyeDropperWindow::AddSampledColor() {
+    emit colorPicked(sampler_.SampledColor());
 }
 
-void Form2::CloseEyeDropper() {
+void EyeDropperWindow::CloseEyeDropper() {
     hide();
-    Call(hooks_.placeQuickPalette);
+    emit quickPaletteDockRequested();
 }
 
-void Form2::CopyImage() {
+void EyeDropperWindow::CopyImage() {
     clipboard_.SetImage(sampler_.Image());
 }
 
-void Form2::SaveImageAs(ImageFormat format) {
+void EyeDropperWindow::SaveImageAs(ImageFormat format) {
     const int filterIndex = format == ImageFormat::Bmp ? 1 : format == ImageFormat::Png ? 2 : 3;
     const auto path = dialogs_.AskSaveFileName("Bitmap Image|*.bmp|PNG Image|*.png|GIF Image|*.gif",
                                                filterIndex, ".bmp");
@@ -388,108 +349,48 @@ void Form2::SaveImageAs(ImageFormat format) {
     }
 }
 
-bool Form2::WriteMagnifiedBitmap(const std::string& path) const {
+bool EyeDropperWindow::WriteMagnifiedBitmap(const std::string& path) const {
     return SaveImage(path, ToQImage(sampler_.Image()), ImageFormat::Bmp);
 }
 
-void Form2::EyeIMGMouseDown(QMouseEvent* event) {
+void EyeDropperWindow::OnMagnifierPress(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
-        Call(hooks_.pickStarting);
+        emit pickStarting();
         screen_.SetCursorPos(sampler_.State().currentPoint);
-        timer1_.start();
+        sampleTimer_.start();
     } else if (event->button() == Qt::RightButton) {
         menus_.eyeImgMenu->popup(event->globalPosition().toPoint());
     }
 }
 
-void Form2::EyeIMGMouseUp(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton || !timer1_.isActive()) {
+void EyeDropperWindow::OnMagnifierRelease(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton || !sampleTimer_.isActive()) {
         return;
     }
-    timer1_.stop();
+    sampleTimer_.stop();
     AddSampledColor();
     const QPoint window = SyncWindowPosition(*this);
-    screen_.SetCursorPos(Point{window.x() + eyePnl_->x() + eyeImg_->width() / 2 + 6,
-                               window.y() + eyePnl_->y() + eyeImg_->height() / 2 + 6});
+    screen_.SetCursorPos(Point{window.x() + magnifierFrame_->x() + magnifier_->width() / 2 + 6,
+                               window.y() + magnifierFrame_->y() + magnifier_->height() / 2 + 6});
 }
 
-void Form2::BeginBarPick() {
+void EyeDropperWindow::BeginBarPick() {
     ShowEyeDropper();
-    Call(hooks_.pickStarting);
-    timer1_.start();
-    Call(hooks_.placeEyeDropper);
-    Call(hooks_.placeQuickPalette);
+    emit pickStarting();
+    sampleTimer_.start();
+    emit dockRequested();
+    emit quickPaletteDockRequested();
 }
 
-void Form2::EndBarPick() {
-    if (!timer1_.isActive()) {
+void EyeDropperWindow::EndBarPick() {
+    if (!sampleTimer_.isActive()) {
         return;
     }
-    timer1_.stop();
+    sampleTimer_.stop();
     AddSampledColor();
 }
 
-void Form2::keyPressEvent(QKeyEvent* event) {
-    const int key = event->key();
-    const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
-    const bool ctrlOnly = mods == Qt::ControlModifier;
-    if (key == Qt::Key_F1 && hooks_.openHelp) {
-        hooks_.openHelp("eyedrop.htm");
-    }
-    if (key == Qt::Key_Escape) {
-        CloseEyeDropper();
-    }
-    const std::pair<int, std::function<void()>*> commands[] = {
-        {Qt::Key_F3, &hooks_.optionsCommand},
-        {Qt::Key_F4, &hooks_.eyeDropperCommand},
-        {Qt::Key_F5, &hooks_.quickPaletteCommand},
-        {Qt::Key_F6, &hooks_.testLayoutsCommand},
-        {Qt::Key_F7, &hooks_.showColorProperties}};
-    for (const auto& [commandKey, hook] : commands) {
-        if (key == commandKey) {
-            Call(*hook);
-        }
-    }
-    const std::pair<int, NudgeDirection> arrows[] = {{Qt::Key_Left, NudgeDirection::Left},
-                                                     {Qt::Key_Right, NudgeDirection::Right},
-                                                     {Qt::Key_Up, NudgeDirection::Up},
-                                                     {Qt::Key_Down, NudgeDirection::Down}};
-    for (const auto& [arrowKey, direction] : arrows) {
-        if (key == arrowKey) {
-            RenderMagnifier(direction, 1);
-            if (mods == Qt::ShiftModifier) {
-                RenderMagnifier(direction, 5);
-            }
-        }
-    }
-    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && ctrlOnly) {
-        AddSampledColor();
-    }
-    if (key == Qt::Key_F10 && mods == Qt::ShiftModifier) {
-        menus_.eyeMenu->popup(eyeMenuBtn_->mapToGlobal(QPoint(0, 0)));
-    }
-    if (ctrlOnly && key >= Qt::Key_1 && key <= Qt::Key_3 &&
-        !(event->modifiers() & Qt::KeypadModifier)) {
-        SetSamplingMode(key - Qt::Key_1);
-    }
-    if (ctrlOnly && key == Qt::Key_G) {
-        ToggleGrid();
-    }
-    // The typed characters "+" and "-" step the zoom.
-    const QString typed = event->text();
-    if (typed == QStringLiteral("+")) {
-        if (const auto zoom = ZoomInFrom(sampler_.State().zoomLevel)) {
-            SetZoomLevel(*zoom);
-        }
-    } else if (typed == QStringLiteral("-")) {
-        if (const auto zoom = ZoomOutFrom(sampler_.State().zoomLevel)) {
-            SetZoomLevel(*zoom);
-        }
-    }
-    event->accept();
-}
-
-void Form2::wheelEvent(QWheelEvent* event) {
+void EyeDropperWindow::wheelEvent(QWheelEvent* event) {
     const int delta = event->angleDelta().y();
     if (delta == 0) {
         return;
@@ -503,16 +404,9 @@ void Form2::wheelEvent(QWheelEvent* event) {
     event->accept();
 }
 
-void Form2::CollectSettings(Settings& settings) {
-    const QPoint window = SyncWindowPosition(*this);
-    settings.eyeTop = window.y();
-    settings.eyeLeft = window.x();
-    settings.lastEyeColor = sampler_.SampledColor();
-    const MagnifierState& state = sampler_.State();
-    settings.zoomLevel = state.zoomLevel;
-    settings.samplingMode = state.samplingMode;
-    settings.magnifierSize = state.magnifierSize;
-    settings.showGrid = state.showGrid;
+void EyeDropperWindow::CollectSettings(Settings& settings) {
+    StoreEyeDropperState(settings, FromQPoint(SyncWindowPosition(*this)), sampler_.SampledColor(),
+                         sampler_.State());
 }
 
 } // namespace twl

@@ -5,14 +5,17 @@
 #include "core/base/text_file.h"
 #include "fake_screen.h"
 #include "fake_services.h"
+#include "find_child.h"
 #include "temp_folder.h"
 #include "ui/bar/bar_actions.h"
 #include "ui/bar/main_bar.h"
 #include "ui/bar/palette_controller.h"
+#include "ui/bar/pick_flow.h"
 #include "ui/eye_dropper/eye_dropper_window.h"
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMouseEvent>
 #include <gtest/gtest.h>
 
@@ -27,7 +30,7 @@ QStringList Captions(const QMenu* menu) {
     return captions;
 }
 
-class BarCommandsTest : public ::testing::Test {
+class BarActionsTest : public ::testing::Test {
 protected:
     void Start(const std::vector<std::string>& settings = {}) {
         environment_.appDataFolder = home_.Path() / "config";
@@ -45,11 +48,11 @@ protected:
             Services{dialogs_, shell_, clipboard_, screen_, hotkey_}, environment_);
         ASSERT_TRUE(program_->Start());
     }
-    BarCommands& Commands() { return program_->Commands(); }
-    QAction* Item(const char* name) { return Commands().Menus().Item(QString::fromLatin1(name)); }
+    BarActions& Actions() { return program_->Actions(); }
+    QAction* Item(const char* name) { return Actions().Item(QString::fromLatin1(name)); }
     void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         QKeyEvent press(QEvent::KeyPress, key, modifiers);
-        QApplication::sendEvent(&program_->MainBar(), &press);
+        QApplication::sendEvent(&program_->Bar(), &press);
     }
     std::vector<std::string> Palette() { return program_->Palette().Model().PaletteList(); }
 
@@ -63,22 +66,21 @@ protected:
     std::unique_ptr<Program> program_;
 };
 
-TEST_F(BarCommandsTest, MenusListTheirItemsInOrder) {
+TEST_F(BarActionsTest, MenusListTheirItemsInOrder) {
     Start();
-    const BarMenus& menus = Commands().Menus();
-    EXPECT_EQ(Captions(menus.mainMenu),
+    EXPECT_EQ(Captions(Actions().MainMenu()),
               (QStringList{"Eye Dropper", "&Quick Color Palette", "Named Colors", "Test Layouts",
                            "Windows Color &Dialog...", "HTML Quick Reference", "-", "&Paste Color",
                            "&Copy Palette as", "Save Palette as", "-", "&Options", "H&elp", "-",
                            "&Hide TWL", "E&xit"}));
-    EXPECT_EQ(Captions(menus.trayMenu),
+    EXPECT_EQ(Captions(Actions().TrayMenu()),
               (QStringList{"&Show TWL", "-", "Eye Dropper", "&Quick Color Palette", "Named Colors",
                            "Test Layouts", "Windows Color &Dialog...", "HTML Quick Reference", "-",
                            "&Paste Color", "&Copy Palette as", "Save Palette as", "-",
                            "Stay on Top", "&Options...", "H&elp...", "&About...", "-", "E&xit"}));
-    EXPECT_EQ(menus.trayMenu->defaultAction(), Item("ShowTWL1"));
+    EXPECT_EQ(Actions().TrayMenu()->defaultAction(), Item("ShowTWL1"));
     EXPECT_TRUE(Item("ShowTWL1")->font().bold());
-    EXPECT_EQ(Captions(menus.colorRightMenu),
+    EXPECT_EQ(Captions(Actions().SlotMenu()),
               (QStringList{"&HEX", "HE&X with #", "Color S&watch", "&RGB", "H&SL", "&Delphi Hex",
                            "V&B Hex", "V&C++ Hex", "&ActionScript Hex", "-", "Make Web Safe",
                            "Remove from Palette"}));
@@ -100,19 +102,19 @@ TEST_F(BarCommandsTest, MenusListTheirItemsInOrder) {
                            "Graphics Interchange Format (.gif)", "Photoshop Swatches (.aco)"}));
 }
 
-TEST_F(BarCommandsTest, StayOnTopFromEitherMenuTicksBoth) {
+TEST_F(BarActionsTest, StayOnTopFromEitherMenuTicksBoth) {
     Start();
     Item("StayonTop2")->trigger();
     EXPECT_TRUE(program_->CurrentSettings().stayOnTop);
     EXPECT_TRUE(Item("StayonTop1")->isChecked());
     EXPECT_TRUE(Item("StayonTop2")->isChecked());
-    EXPECT_TRUE(program_->MainBar().windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_TRUE(program_->Bar().windowFlags() & Qt::WindowStaysOnTopHint);
     Item("StayonTop1")->trigger();
     EXPECT_FALSE(Item("StayonTop2")->isChecked());
-    EXPECT_FALSE(program_->MainBar().windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_FALSE(program_->Bar().windowFlags() & Qt::WindowStaysOnTopHint);
 }
 
-TEST_F(BarCommandsTest, AutoCopyItemFollowsAndSetsTheSetting) {
+TEST_F(BarActionsTest, AutoCopyItemFollowsAndSetsTheSetting) {
     Start({"captureandcopy=0"});
     EXPECT_FALSE(Item("AutoCopy1")->isChecked());
     Item("AutoCopy1")->trigger();
@@ -120,7 +122,7 @@ TEST_F(BarCommandsTest, AutoCopyItemFollowsAndSetsTheSetting) {
     EXPECT_TRUE(Item("AutoCopy1")->isChecked());
 }
 
-TEST_F(BarCommandsTest, F4OpensTheEyeDropperButNotWithAlt) {
+TEST_F(BarActionsTest, F4OpensTheEyeDropperButNotWithAlt) {
     Start();
     Key(Qt::Key_F4, Qt::AltModifier);
     EXPECT_FALSE(program_->EyeDropper().isVisible());
@@ -128,24 +130,24 @@ TEST_F(BarCommandsTest, F4OpensTheEyeDropperButNotWithAlt) {
     EXPECT_TRUE(program_->EyeDropper().isVisible());
 }
 
-TEST_F(BarCommandsTest, ShowBringsBackOnlyTheToolWindowsThatWereOpen) {
+TEST_F(BarActionsTest, ShowBringsBackOnlyTheToolWindowsThatWereOpen) {
     Start();
     program_->EyeDropperCommand();
     Key(Qt::Key_Escape); // Hide
-    EXPECT_FALSE(program_->MainBar().isVisible());
+    EXPECT_FALSE(program_->Bar().isVisible());
     EXPECT_FALSE(program_->EyeDropper().isVisible());
     Item("ShowTWL1")->trigger();
-    EXPECT_TRUE(program_->MainBar().isVisible());
+    EXPECT_TRUE(program_->Bar().isVisible());
     EXPECT_TRUE(program_->EyeDropper().isVisible());
     program_->EyeDropper().CloseEyeDropper();
     Key(Qt::Key_W, Qt::ControlModifier); // Hide
-    Commands().Show();
+    Actions().Show();
     EXPECT_FALSE(program_->EyeDropper().isVisible());
 }
 
-TEST_F(BarCommandsTest, SlotMenuCopiesTheSlotUnderThePointerAndActsOnIt) {
+TEST_F(BarActionsTest, SlotMenuCopiesTheSlotUnderThePointerAndActsOnIt) {
     Start();
-    SlotSwatch* slot3 = program_->Palette().View().Swatch(3);
+    SlotSwatch* slot3 = program_->Palette().Column().Swatch(3);
     QMouseEvent move(QEvent::MouseMove, QPointF(4, 4), slot3->mapToGlobal(QPointF(4, 4)),
                      Qt::NoButton, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(slot3, &move);
@@ -160,7 +162,7 @@ TEST_F(BarCommandsTest, SlotMenuCopiesTheSlotUnderThePointerAndActsOnIt) {
     EXPECT_EQ(Palette()[2], "clBlue");
 }
 
-TEST_F(BarCommandsTest, TheHotkeyAddsAndCopiesOnlyAsTheSettingsSay) {
+TEST_F(BarActionsTest, TheHotkeyAddsAndCopiesOnlyAsTheSettingsSay) {
     Start({"captureandcopy=1", "ACopyonHotkey=1", "copyas=HEX with #", "sampling=0"});
     ASSERT_TRUE(hotkey_.registered.has_value());
     EXPECT_EQ(*hotkey_.registered, (Hotkey{kModWin, "Q"}));
@@ -169,7 +171,7 @@ TEST_F(BarCommandsTest, TheHotkeyAddsAndCopiesOnlyAsTheSettingsSay) {
     hotkey_.Press();
     EXPECT_EQ(Palette().front(), "$000055AA");
     EXPECT_EQ(clipboard_.text, "#AA5500");
-    EXPECT_EQ(program_->EyeDropper().Label(2)->text(), "#AA5500");
+    EXPECT_EQ(Child<QLabel>(program_->EyeDropper(), "EyeHEXLBL")->text(), "#AA5500");
 
     program_->CurrentSettings().autoCopyOnHotkey = false;
     clipboard_.text.clear();
@@ -182,26 +184,26 @@ TEST_F(BarCommandsTest, TheHotkeyAddsAndCopiesOnlyAsTheSettingsSay) {
     EXPECT_EQ(Palette().size(), 14u);
 }
 
-TEST_F(BarCommandsTest, TheHotkeyShowsAHiddenBarButNotItsToolWindows) {
+TEST_F(BarActionsTest, TheHotkeyShowsAHiddenBarButNotItsToolWindows) {
     Start({"captureandcopy=0"});
     program_->EyeDropperCommand();
-    Commands().Hide();
+    Actions().Hide();
     hotkey_.Press();
-    EXPECT_TRUE(program_->MainBar().isVisible());
+    EXPECT_TRUE(program_->Bar().isVisible());
     EXPECT_FALSE(program_->EyeDropper().isVisible());
     EXPECT_EQ(Palette().size(), 12u);
 }
 
-TEST_F(BarCommandsTest, AHotkeyHeldByAnotherProgramIsNotRegistered) {
+TEST_F(BarActionsTest, AHotkeyHeldByAnotherProgramIsNotRegistered) {
     hotkey_.heldElsewhere = true;
     Start({"hotkey=Ctrl+Shift+Z"});
     EXPECT_FALSE(hotkey_.registered.has_value());
     hotkey_.heldElsewhere = false;
-    EXPECT_TRUE(Commands().RegisterHotkey());
+    EXPECT_TRUE(program_->Picks().RegisterHotkey());
     EXPECT_EQ(*hotkey_.registered, (Hotkey{kModCtrl | kModShift, "Z"}));
 }
 
-TEST_F(BarCommandsTest, TheColourDialogAddsTheChosenColourAndRemembersIt) {
+TEST_F(BarActionsTest, TheColourDialogAddsTheChosenColourAndRemembersIt) {
     Start();
     dialogs_.colorAnswer.reset();
     Item("WindowsColorDialog1")->trigger();
@@ -213,7 +215,7 @@ TEST_F(BarCommandsTest, TheColourDialogAddsTheChosenColourAndRemembersIt) {
     EXPECT_EQ(dialogs_.colorDialogStarts, (std::vector<TColor>{0, 0, MakeColor(1, 2, 3)}));
 }
 
-TEST_F(BarCommandsTest, HelpAndWebItemsOpenTheirPages) {
+TEST_F(BarActionsTest, HelpAndWebItemsOpenTheirPages) {
     Start();
     Key(Qt::Key_F1);
     Item("KeyboardShortcuts1")->trigger();
@@ -223,7 +225,7 @@ TEST_F(BarCommandsTest, HelpAndWebItemsOpenTheirPages) {
                                         "https://tintwell.example.org/support/bugreport.htm"}));
 }
 
-TEST_F(BarCommandsTest, CtrlCCopiesNothingWhileAutoCopyIsOff) {
+TEST_F(BarActionsTest, CtrlCCopiesNothingWhileAutoCopyIsOff) {
     Start({"captureandcopy=0"});
     Key(Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(clipboard_.sets, 0);

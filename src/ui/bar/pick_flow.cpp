@@ -1,0 +1,81 @@
+#include "ui/bar/pick_flow.h"
+
+#include "core/settings/settings.h"
+#include "platform/global_hotkey.h"
+#include "platform/window_position_sync.h"
+#include "ui/bar/main_bar.h"
+#include "ui/bar/palette_controller.h"
+#include "ui/common/pressable_label.h"
+#include "ui/eye_dropper/eye_dropper_window.h"
+
+#include <QMouseEvent>
+
+namespace twl {
+
+PickFlow::PickFlow(MainBar& bar, PaletteController& palette, EyeDropperWindow& eyeDropper,
+                   const Settings& settings, GlobalHotkey& hotkey)
+    : QObject(&bar), bar_(bar), palette_(palette), eyeDropper_(eyeDropper), settings_(settings),
+      hotkey_(hotkey) {
+    PressableLabel* button = palette.Column().EyeDropperButton();
+    connect(button, &PressableLabel::pressed, this, [this](QMouseEvent* event) {
+        if (event->button() == Qt::LeftButton) {
+            eyeDropper_.BeginBarPick();
+        }
+    });
+    connect(button, &PressableLabel::released, this, [this](QMouseEvent* event) {
+        if (event->button() == Qt::LeftButton) {
+            eyeDropper_.EndBarPick();
+        }
+    });
+    // The button does nothing while the pointer moves: the timer samples.
+    connect(button, &PressableLabel::moved, this, [] {});
+
+    connect(&eyeDropper, &EyeDropperWindow::colorPicked, this,
+            [this](TColor color) { palette_.AddColorToPalette(color); });
+    eyeDropper.SetNewestColor(palette.NewestColor());
+    connect(&palette, &PaletteController::paletteChanged, this,
+            [this] { eyeDropper_.SetNewestColor(palette_.NewestColor()); });
+
+    // X11 shows the program's own windows in a screen read: the magnifier leaves them out.
+    // Their places are checked with the X server once as a pick begins, not on every tick.
+    connect(&eyeDropper, &EyeDropperWindow::pickStarting, this, [this] {
+        SyncWindowPosition(bar_);
+        SyncWindowPosition(eyeDropper_);
+    });
+    eyeDropper.Sampler().SetOwnWindows([this](std::vector<Rect>& own) {
+        for (const QWidget* window :
+             {static_cast<QWidget*>(&bar_), static_cast<QWidget*>(&eyeDropper_)}) {
+            if (window->isVisible()) {
+                const QRect frame = window->frameGeometry();
+                own.push_back({frame.x(), frame.y(), frame.width(), frame.height()});
+            }
+        }
+    });
+
+    connect(&hotkey, &GlobalHotkey::pressed, this, &PickFlow::HotkeyPressed);
+}
+
+PickFlow::~PickFlow() {
+    hotkey_.Unregister();
+}
+
+bool PickFlow::RegisterHotkey() {
+    hotkey_.Unregister();
+    return settings_.globalHotkey && hotkey_.Register(*settings_.globalHotkey);
+}
+
+void PickFlow::HotkeyPressed() {
+    if (!bar_.isVisible()) {
+        bar_.show();
+    }
+    if (settings_.autoCopy) {
+        eyeDropper_.SampleColorAt({}, true);
+        palette_.AddColorToPalette(eyeDropper_.Sampler().SampledColor(),
+                                   settings_.autoCopyOnHotkey ? PaletteController::AutoCopy::Run
+                                                              : PaletteController::AutoCopy::Skip);
+    }
+    bar_.raise();
+    bar_.activateWindow();
+}
+
+} // namespace twl

@@ -1,0 +1,36 @@
+#pragma once
+// The roads of a picked colour into the palette: the drag from the bar's eye-dropper button,
+// the Eye Dropper's own picks and the global hotkey, which samples under the pointer.
+
+#include <QObject>
+
+namespace twl {
+
+class EyeDropperWindow;
+class GlobalHotkey;
+class MainBar;
+class PaletteController;
+struct Settings;
+
+class PickFlow : public QObject {
+    Q_OBJECT
+public:
+    PickFlow(MainBar& bar, PaletteController& palette, EyeDropperWindow& eyeDropper,
+             const Settings& settings, GlobalHotkey& hotkey);
+    ~PickFlow() override;
+
+    // Registers the hotkey of the settings; false when there is none or it cannot be had.
+    bool RegisterHotkey();
+    // The hotkey: brings the bar forward and, with Auto Copy on, adds the colour under the
+    // pointer (copied only when the settings ask for it on the hotkey too).
+    void HotkeyPressed();
+
+private:
+    MainBar& bar_;
+    PaletteController& palette_;
+    EyeDropperWindow& eyeDropper_;
+    const Settings& settings_;
+    GlobalHotkey& hotkey_;
+};
+
+} // namespace twl

@@ -1,0 +1,18 @@
+#include "ui/bar/tray_icon.h"
+
+#include "ui/bar/bar_pictures.h"
+
+namespace twl {
+
+TrayIcon::TrayIcon(QMenu* menu, QObject* parent) : QSystemTrayIcon(TrayPicture(), parent) {
+    setObjectName(QStringLiteral("TrayIcon"));
+    setToolTip(QStringLiteral("VT Tintwell"));
+    setContextMenu(menu);
+    connect(this, &QSystemTrayIcon::activated, this, [this](ActivationReason why) {
+        if (why == Trigger) {
+            emit showRequested();
+        }
+    });
+}
+
+} // namespace twl

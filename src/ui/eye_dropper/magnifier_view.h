@@ -1,0 +1,29 @@
+#pragma once
+// The Eye Dropper's magnified picture (EyeIMG): shows the sampler's picture in place and tells
+// about presses and releases.
+
+#include <QWidget>
+
+namespace twl {
+
+class EyeSampler;
+
+class MagnifierView : public QWidget {
+    Q_OBJECT
+public:
+    MagnifierView(const EyeSampler& sampler, QWidget* parent);
+
+signals:
+    void pressed(QMouseEvent* event);
+    void released(QMouseEvent* event);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    const EyeSampler& sampler_;
+};
+
+} // namespace twl
