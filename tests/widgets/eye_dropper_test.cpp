@@ -83,8 +83,8 @@ TEST_F(EyeDropperTest, ShowingSizesTheWindowAndSamplesAtTheLastPoint) {
     EXPECT_EQ(Child(window, "EyePNL")->geometry(), QRect(10, 27, 293, 293));
     EXPECT_EQ(Child(window, "EyeIMG")->size(), QSize(289, 289));
     EXPECT_EQ(Child<QLabel>(window, "EyeRGBLBL")->y(), 183 + 144);
-    EXPECT_TRUE(window.Menus().big->isChecked());
-    EXPECT_FALSE(window.Menus().normal->isChecked());
+    EXPECT_TRUE(window.Menus().Item("Big1")->isChecked());
+    EXPECT_FALSE(window.Menus().Item("Normal1")->isChecked());
 }
 
 TEST_F(EyeDropperTest, APressAndReleaseOnThePictureAddsTheColourAtTheShownPoint) {
@@ -131,8 +131,8 @@ TEST_F(EyeDropperTest, ZoomStepsByPlusMinusAndTheWheelWithinTwoToEight) {
     window.ShowEyeDropper();
     Key(Qt::Key_Plus, Qt::NoModifier, QStringLiteral("+"));
     EXPECT_EQ(window.Sampler().State().zoomLevel, 3);
-    EXPECT_TRUE(window.Menus().zoom[0][2]->isChecked());
-    EXPECT_TRUE(window.Menus().zoom[1][2]->isChecked());
+    EXPECT_TRUE(window.Menus().Item("N6x1")->isChecked());
+    EXPECT_TRUE(window.Menus().Item("N6x2")->isChecked());
     Key(Qt::Key_Plus, Qt::NoModifier, QStringLiteral("+"));
     const int readsAt8x = screen_.reads;
     Key(Qt::Key_Plus, Qt::NoModifier, QStringLiteral("+"));
@@ -159,8 +159,8 @@ TEST_F(EyeDropperTest, ChangingTheSamplingModeSamplesAgainAtTheSamePoint) {
     EXPECT_EQ(window.Sampler().State().samplingMode, 1);
     // (8 × 128 + 51) / 9 = 119, (8 × 128 + 102) / 9 = 125, (8 × 128 + 153) / 9 = 130
     EXPECT_EQ(window.Sampler().SampledColor(), MakeColor(119, 125, 130));
-    EXPECT_TRUE(window.Menus().sampling[0][1]->isChecked());
-    EXPECT_TRUE(window.Menus().sampling[1][1]->isChecked());
+    EXPECT_TRUE(window.Menus().Item("N3x31")->isChecked());
+    EXPECT_TRUE(window.Menus().Item("N3x32")->isChecked());
 }
 
 TEST_F(EyeDropperTest, TheComparisonShowsOnlyInBigSizeAndMarksEqualColours) {
@@ -191,12 +191,12 @@ TEST_F(EyeDropperTest, TheWebSafeWarningFollowsTheColourAndItsOption) {
     window.Sampler().State().currentPoint = {200, 50}; // grey 128 is not
     window.RenderMagnifier(NudgeDirection::None, 0);
     EXPECT_TRUE(Child(window, "PropWSIMG")->isVisibleTo(&window));
-    window.Menus().showWebSafeInfo->trigger();
+    window.Menus().Item("ShowWebSafeInfo1")->trigger();
     EXPECT_FALSE(Child(window, "PropWSIMG")->isVisibleTo(&window));
     EXPECT_FALSE(settings_.eyeShowWebSafeInfo);
-    window.Menus().showWebSafeInfo->trigger();
+    window.Menus().Item("ShowWebSafeInfo1")->trigger();
     EXPECT_TRUE(Child(window, "PropWSIMG")->isVisibleTo(&window));
-    EXPECT_TRUE(window.Menus().showWebSafeInfo->isChecked());
+    EXPECT_TRUE(window.Menus().Item("ShowWebSafeInfo1")->isChecked());
 }
 
 TEST_F(EyeDropperTest, ClickingAValueLineCopiesItsCaption) {
@@ -212,7 +212,7 @@ TEST_F(EyeDropperTest, SavingFollowsTheMenuItemNotTheTypedExtension) {
     window.ShowEyeDropper();
     const std::string path = (folder.Path() / "picture.bmp").string();
     dialogs_.saveAnswer = path;
-    window.Menus().saveGif->trigger();
+    window.Menus().Item("GraphicsInterchangeFormat1")->trigger();
     ASSERT_EQ(dialogs_.saveDialogs.size(), 1u);
     EXPECT_EQ(dialogs_.saveDialogs[0].filters,
               "Bitmap Image|*.bmp|PNG Image|*.png|GIF Image|*.gif");
@@ -223,32 +223,32 @@ TEST_F(EyeDropperTest, SavingFollowsTheMenuItemNotTheTypedExtension) {
     EXPECT_EQ(head, "GIF89a");
 
     dialogs_.saveAnswer = (folder.Path() / "missing" / "x.png").string();
-    window.Menus().savePng->trigger();
+    window.Menus().Item("PortableNetworkGraphics1")->trigger();
     EXPECT_EQ(dialogs_.messages, std::vector<std::string>{"Sorry! Cannot save image!"});
     dialogs_.saveAnswer.reset(); // cancelled: nothing happens
-    window.Menus().saveBmp->trigger();
+    window.Menus().Item("WindowsBitmap1")->trigger();
     EXPECT_EQ(dialogs_.messages.size(), 1u);
 }
 
 TEST_F(EyeDropperTest, MenusCarryTheirCaptionsInOrder) {
     EyeDropperWindow& window = Window();
     QStringList picture;
-    for (QAction* action : window.Menus().eyeImgMenu->actions()) {
+    for (QAction* action : window.Menus().PictureMenu()->actions()) {
         picture << (action->isSeparator() ? QStringLiteral("-") : action->text());
     }
     EXPECT_EQ(picture,
               (QStringList{"&2x", "&4x", "&6x", "&8x", "-", "&Single Pixel", "3x3", "5x5"}));
     QStringList main;
-    for (QAction* action : window.Menus().eyeMenu->actions()) {
+    for (QAction* action : window.Menus().WindowMenu()->actions()) {
         main << (action->isSeparator() ? QStringLiteral("-") : action->text());
     }
     EXPECT_EQ(main,
               (QStringList{"Zoom", "Sampling", "Magnifier Size", "-", "Add Color to Palette", "-",
                            "Show Grid", "Show Web Safe Info", "Auto Position", "-", "Save Image as",
                            "Copy Image", "-", "More Options...", "Close Eye Dropper"}));
-    EXPECT_TRUE(window.Menus().zoom[0][1]->isChecked()); // zoom 2 is 4x
-    EXPECT_TRUE(window.Menus().autoPosition->isChecked());
-    window.Menus().autoPosition->trigger();
+    EXPECT_TRUE(window.Menus().Item("N4x1")->isChecked()); // zoom 2 is 4x
+    EXPECT_TRUE(window.Menus().Item("Snap1")->isChecked());
+    window.Menus().Item("Snap1")->trigger();
     EXPECT_FALSE(settings_.snapEyeDropper);
 }
 

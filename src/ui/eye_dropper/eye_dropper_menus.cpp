@@ -1,90 +1,145 @@
 #include "ui/eye_dropper/eye_dropper_menus.h"
 
 #include "core/sampling/magnifier_state.h"
+#include "ui/eye_dropper/eye_dropper_window.h"
 
 namespace twl {
 
 namespace {
 
-QAction* Item(QMenu* menu, const QString& caption, const QString& name, bool checkable = false) {
-    QAction* action = menu->addAction(caption);
-    action->setObjectName(name);
-    action->setCheckable(checkable);
-    return action;
+struct EyeDropperCommand {
+    const char* name;
+    const char* caption;
+    bool checkable;
+    void (*run)(EyeDropperWindow& window, QAction* item);
+};
+
+// The zoom and sampling items: [0] in the picture's menu, [1] under "Zoom" and "Sampling".
+const char* const kZoomItems[2][4] = {{"N2x1", "N4x1", "N6x1", "N8x1"},
+                                      {"N2x2", "N4x2", "N6x2", "N8x2"}};
+const char* const kSamplingItems[2][3] = {{"SinglePixel1", "N3x31", "N5x51"},
+                                          {"SinglePixel2", "N3x32", "N5x52"}};
+
+template <int Level> void Zoom(EyeDropperWindow& w, QAction*) {
+    w.SetZoomLevel(Level);
 }
+template <int Mode> void Sampling(EyeDropperWindow& w, QAction*) {
+    w.SetSamplingMode(Mode);
+}
+template <int Which> void MagnifierSize(EyeDropperWindow& w, QAction*) {
+    w.SetMagnifierSize(Which);
+}
+template <ImageFormat Format> void Save(EyeDropperWindow& w, QAction*) {
+    w.SaveImageAs(Format);
+}
+
+// A check item has already changed its tick when it reports the click.
+const EyeDropperCommand kCommands[] = {
+    {"N2x1", "&2x", true, Zoom<1>},
+    {"N4x1", "&4x", true, Zoom<2>},
+    {"N6x1", "&6x", true, Zoom<3>},
+    {"N8x1", "&8x", true, Zoom<4>},
+    {"SinglePixel1", "&Single Pixel", true, Sampling<0>},
+    {"N3x31", "3x3", true, Sampling<1>},
+    {"N5x51", "5x5", true, Sampling<2>},
+    {"N2x2", "2x", true, Zoom<1>},
+    {"N4x2", "4x", true, Zoom<2>},
+    {"N6x2", "6x", true, Zoom<3>},
+    {"N8x2", "8x", true, Zoom<4>},
+    {"SinglePixel2", "Single Pixel", true, Sampling<0>},
+    {"N3x32", "3x3", true, Sampling<1>},
+    {"N5x52", "5x5", true, Sampling<2>},
+    {"Normal1", "Normal", true, MagnifierSize<0>},
+    {"Big1", "Big", true, MagnifierSize<1>},
+    {"AddColortoPalette1", "Add Color to Palette", false,
+     [](EyeDropperWindow& w, QAction*) { w.AddSampledColor(); }},
+    {"ShowGrid1", "Show Grid", true,
+     [](EyeDropperWindow& w, QAction* item) { w.SetGrid(item->isChecked()); }},
+    {"ShowWebSafeInfo1", "Show Web Safe Info", true,
+     [](EyeDropperWindow& w, QAction* item) { w.SetWebSafeInfo(item->isChecked()); }},
+    {"Snap1", "Auto Position", true,
+     [](EyeDropperWindow& w, QAction* item) { w.SetAutoPosition(item->isChecked()); }},
+    {"PortableNetworkGraphics1", "Portable Network Graphics File (.png)", false,
+     Save<ImageFormat::Png>},
+    {"WindowsBitmap1", "Windows Bitmap File (.bmp)", false, Save<ImageFormat::Bmp>},
+    {"GraphicsInterchangeFormat1", "Graphics Interchange Format (.gif)", false,
+     Save<ImageFormat::Gif>},
+    {"CopyMagnifiedImage1", "Copy Image", false,
+     [](EyeDropperWindow& w, QAction*) { w.CopyImage(); }},
+    {"MoreOptions1", "More Options...", false,
+     [](EyeDropperWindow& w, QAction*) { emit w.moreOptionsRequested(); }},
+    {"CloseEyeDropper1", "Close Eye Dropper", false,
+     [](EyeDropperWindow& w, QAction*) { w.CloseEyeDropper(); }},
+};
+
+const std::pair<const char*, const char*> kSubmenus[] = {{"Zoom1", "Zoom"},
+                                                         {"Sampling1", "Sampling"},
+                                                         {"MagnifierSize1", "Magnifier Size"},
+                                                         {"SaveImageas1", "Save Image as"}};
+
+const char* const kPictureMenu[] = {"N2x1", "N4x1",         "N6x1",  "N8x1",
+                                    "-N1",  "SinglePixel1", "N3x31", "N5x51"};
+
+const char* const kWindowMenu[] = {"+Zoom1",
+                                   "N2x2",
+                                   "N4x2",
+                                   "N6x2",
+                                   "N8x2",
+                                   "<",
+                                   "+Sampling1",
+                                   "SinglePixel2",
+                                   "N3x32",
+                                   "N5x52",
+                                   "<",
+                                   "+MagnifierSize1",
+                                   "Normal1",
+                                   "Big1",
+                                   "<",
+                                   "-N2",
+                                   "AddColortoPalette1",
+                                   "-N3",
+                                   "ShowGrid1",
+                                   "ShowWebSafeInfo1",
+                                   "Snap1",
+                                   "-N4",
+                                   "+SaveImageas1",
+                                   "PortableNetworkGraphics1",
+                                   "WindowsBitmap1",
+                                   "GraphicsInterchangeFormat1",
+                                   "<",
+                                   "CopyMagnifiedImage1",
+                                   "-N5",
+                                   "MoreOptions1",
+                                   "CloseEyeDropper1"};
 
 } // namespace
 
-EyeDropperMenus BuildEyeDropperMenus(QWidget* owner) {
-    EyeDropperMenus m;
-    m.eyeImgMenu = new QMenu(owner);
-    m.eyeImgMenu->setObjectName(QStringLiteral("EyeImgMenu"));
-    const QString zoomNames[] = {QStringLiteral("2x"), QStringLiteral("4x"), QStringLiteral("6x"),
-                                 QStringLiteral("8x")};
-    for (int i = 0; i < 4; ++i) {
-        m.zoom[0][i] = Item(m.eyeImgMenu, QStringLiteral("&") + zoomNames[i],
-                            QStringLiteral("N%11").arg(zoomNames[i]), true);
+EyeDropperMenus::EyeDropperMenus(EyeDropperWindow& window) {
+    for (const EyeDropperCommand& command : kCommands) {
+        QAction* item = table_.Add(&window, command.name, command.caption, command.checkable);
+        QObject::connect(item, &QAction::triggered, &window,
+                         [&window, item, run = command.run] { run(window, item); });
     }
-    m.eyeImgMenu->addSeparator();
-    m.sampling[0][0] =
-        Item(m.eyeImgMenu, QStringLiteral("&Single Pixel"), QStringLiteral("SinglePixel1"), true);
-    m.sampling[0][1] = Item(m.eyeImgMenu, QStringLiteral("3x3"), QStringLiteral("N3x31"), true);
-    m.sampling[0][2] = Item(m.eyeImgMenu, QStringLiteral("5x5"), QStringLiteral("N5x51"), true);
-
-    m.eyeMenu = new QMenu(owner);
-    m.eyeMenu->setObjectName(QStringLiteral("EyeMenu"));
-    QMenu* zoom = m.eyeMenu->addMenu(QStringLiteral("Zoom"));
-    for (int i = 0; i < 4; ++i) {
-        m.zoom[1][i] = Item(zoom, zoomNames[i], QStringLiteral("N%12").arg(zoomNames[i]), true);
+    for (const auto& [name, caption] : kSubmenus) {
+        table_.AddSubmenu(name, caption);
     }
-    QMenu* sampling = m.eyeMenu->addMenu(QStringLiteral("Sampling"));
-    m.sampling[1][0] =
-        Item(sampling, QStringLiteral("Single Pixel"), QStringLiteral("SinglePixel2"), true);
-    m.sampling[1][1] = Item(sampling, QStringLiteral("3x3"), QStringLiteral("N3x32"), true);
-    m.sampling[1][2] = Item(sampling, QStringLiteral("5x5"), QStringLiteral("N5x52"), true);
-    QMenu* size = m.eyeMenu->addMenu(QStringLiteral("Magnifier Size"));
-    m.normal = Item(size, QStringLiteral("Normal"), QStringLiteral("Normal1"), true);
-    m.big = Item(size, QStringLiteral("Big"), QStringLiteral("Big1"), true);
-    m.eyeMenu->addSeparator();
-    m.addColor = Item(m.eyeMenu, QStringLiteral("Add Color to Palette"),
-                      QStringLiteral("AddColortoPalette1"));
-    m.eyeMenu->addSeparator();
-    m.showGrid = Item(m.eyeMenu, QStringLiteral("Show Grid"), QStringLiteral("ShowGrid1"), true);
-    m.showWebSafeInfo = Item(m.eyeMenu, QStringLiteral("Show Web Safe Info"),
-                             QStringLiteral("ShowWebSafeInfo1"), true);
-    m.autoPosition =
-        Item(m.eyeMenu, QStringLiteral("Auto Position"), QStringLiteral("Snap1"), true);
-    m.eyeMenu->addSeparator();
-    QMenu* save = m.eyeMenu->addMenu(QStringLiteral("Save Image as"));
-    m.savePng = Item(save, QStringLiteral("Portable Network Graphics File (.png)"),
-                     QStringLiteral("PortableNetworkGraphics1"));
-    m.saveBmp =
-        Item(save, QStringLiteral("Windows Bitmap File (.bmp)"), QStringLiteral("WindowsBitmap1"));
-    m.saveGif = Item(save, QStringLiteral("Graphics Interchange Format (.gif)"),
-                     QStringLiteral("GraphicsInterchangeFormat1"));
-    m.copyImage =
-        Item(m.eyeMenu, QStringLiteral("Copy Image"), QStringLiteral("CopyMagnifiedImage1"));
-    m.eyeMenu->addSeparator();
-    m.moreOptions =
-        Item(m.eyeMenu, QStringLiteral("More Options..."), QStringLiteral("MoreOptions1"));
-    m.close =
-        Item(m.eyeMenu, QStringLiteral("Close Eye Dropper"), QStringLiteral("CloseEyeDropper1"));
-    return m;
+    pictureMenu_ = table_.BuildMenu(&window, QStringLiteral("EyeImgMenu"), kPictureMenu);
+    windowMenu_ = table_.BuildMenu(&window, QStringLiteral("EyeMenu"), kWindowMenu);
 }
 
-void TickMagnifierItems(EyeDropperMenus& menus, const MagnifierState& state) {
-    for (const auto& items : menus.zoom) {
+void EyeDropperMenus::TickMagnifierItems(const MagnifierState& state) {
+    for (const auto& items : kZoomItems) {
         for (int i = 0; i < 4; ++i) {
-            items[static_cast<std::size_t>(i)]->setChecked(state.zoomLevel == i + 1);
+            Item(items[i])->setChecked(state.zoomLevel == i + 1);
         }
     }
-    for (const auto& items : menus.sampling) {
+    for (const auto& items : kSamplingItems) {
         for (int i = 0; i < 3; ++i) {
-            items[static_cast<std::size_t>(i)]->setChecked(state.samplingMode == i);
+            Item(items[i])->setChecked(state.samplingMode == i);
         }
     }
-    menus.normal->setChecked(state.magnifierSize == 0);
-    menus.big->setChecked(state.magnifierSize == 1);
+    Item("Normal1")->setChecked(state.magnifierSize == 0);
+    Item("Big1")->setChecked(state.magnifierSize == 1);
 }
 
 } // namespace twl

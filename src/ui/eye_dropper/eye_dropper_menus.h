@@ -1,39 +1,31 @@
 #pragma once
-// The Eye Dropper's two menus: the picture's menu (zoom and sampling) and the window menu.
-// The zoom and sampling items exist in both and are ticked alike.
+// The Eye Dropper's two menus, built from one command table: the picture's menu (zoom and
+// sampling) and the window menu. The zoom and sampling items exist in both and act alike.
 
-#include <QAction>
-#include <QMenu>
-
-#include <array>
+#include "ui/common/action_table.h"
 
 namespace twl {
 
+class EyeDropperWindow;
 struct MagnifierState;
 
-struct EyeDropperMenus {
-    QMenu* eyeImgMenu = nullptr; // right click on the magnified picture
-    QMenu* eyeMenu = nullptr;    // the window menu
-    // [0] in the picture's menu (N2x1 …), [1] under "Zoom" / "Sampling" (N2x2 …).
-    std::array<std::array<QAction*, 4>, 2> zoom{};
-    std::array<std::array<QAction*, 3>, 2> sampling{};
-    QAction* normal = nullptr;
-    QAction* big = nullptr;
-    QAction* addColor = nullptr;
-    QAction* showGrid = nullptr;
-    QAction* showWebSafeInfo = nullptr;
-    QAction* autoPosition = nullptr;
-    QAction* savePng = nullptr;
-    QAction* saveBmp = nullptr;
-    QAction* saveGif = nullptr;
-    QAction* copyImage = nullptr;
-    QAction* moreOptions = nullptr;
-    QAction* close = nullptr;
+class EyeDropperMenus {
+public:
+    explicit EyeDropperMenus(EyeDropperWindow& window);
+
+    QMenu* PictureMenu() const { return pictureMenu_; } // EyeImgMenu: right click on the picture
+    QMenu* WindowMenu() const { return windowMenu_; }   // EyeMenu
+    // An item by its design name ("N4x1", "ShowGrid1"); throws UnknownMenuItem for any other.
+    QAction* Item(const char* name) const { return table_.Item(QString::fromLatin1(name)); }
+
+    // Ticks the zoom, sampling and size items to match the state; a zoom outside 1 to 4 ticks
+    // none.
+    void TickMagnifierItems(const MagnifierState& state);
+
+private:
+    ActionTable table_;
+    QMenu* pictureMenu_ = nullptr;
+    QMenu* windowMenu_ = nullptr;
 };
-
-EyeDropperMenus BuildEyeDropperMenus(QWidget* owner);
-
-// Ticks the zoom, sampling and size items to match the state; a zoom outside 1 to 4 ticks none.
-void TickMagnifierItems(EyeDropperMenus& menus, const MagnifierState& state);
 
 } // namespace twl

@@ -41,16 +41,14 @@ QFont Tahoma(bool bold) {
 EyeDropperWindow::EyeDropperWindow(Settings& settings, const FormatList& formats,
                                    ScreenReader& screen, Clipboard& clipboard, Dialogs& dialogs)
     : ToolWindow(QStringLiteral("Form2")), settings_(settings), formats_(formats), screen_(screen),
-      clipboard_(clipboard), dialogs_(dialogs), sampler_(screen) {
+      clipboard_(clipboard), dialogs_(dialogs), sampler_(screen), menus_(*this) {
     setWindowTitle(QStringLiteral("Eye Dropper"));
     resize(kNormalWidth, kNormalHeight);
     sampleTimer_.setInterval(kTimerInterval);
     connect(&sampleTimer_, &QTimer::timeout, this, [this] { SampleTick(); });
 
     BuildComponents();
-    menus_ = BuildEyeDropperMenus(this);
-    SetWindowMenu(menus_.eyeMenu);
-    ConnectMenus();
+    SetWindowMenu(menus_.WindowMenu());
 
     // The stored position; the top is pulled back onto the screen, the left is kept.
     const Rect desktop = screen_.Desktop();
@@ -65,10 +63,10 @@ EyeDropperWindow::EyeDropperWindow(Settings& settings, const FormatList& formats
 
     MagnifierState& state = sampler_.State();
     state = MagnifierStateFromSettings(settings);
-    TickMagnifierItems(menus_, state);
-    menus_.showGrid->setChecked(state.showGrid);
-    menus_.showWebSafeInfo->setChecked(settings.eyeShowWebSafeInfo);
-    menus_.autoPosition->setChecked(settings.snapEyeDropper);
+    menus_.TickMagnifierItems(state);
+    menus_.Item("ShowGrid1")->setChecked(state.showGrid);
+    menus_.Item("ShowWebSafeInfo1")->setChecked(settings.eyeShowWebSafeInfo);
+    menus_.Item("Snap1")->setChecked(settings.snapEyeDropper);
     comparePanel_->setVisible(settings.eyeShowComparison);
     sampler_.SetSampledColor(settings.lastEyeColor);
     ShowSampledColor();
@@ -94,7 +92,7 @@ void EyeDropperWindow::BuildComponents() {
     menuButton_->setObjectName(QStringLiteral("EyeMenuBTN"));
     menuButton_->setPixmap(MenuGlyph());
     connect(menuButton_, &PressableLabel::pressed, this, [this] {
-        menus_.eyeMenu->popup(menuButton_->mapToGlobal(QPoint(0, menuButton_->height())));
+        menus_.WindowMenu()->popup(menuButton_->mapToGlobal(QPoint(0, menuButton_->height())));
     });
 
     magnifierFrame_ = new FilledBox(this, QStringLiteral("EyePNL"), Qt::white, kGrey);
@@ -168,42 +166,8 @@ void EyeDropperWindow::resizeEvent(QResizeEvent* event) {
     Layout();
 }
 
-void EyeDropperWindow::ConnectMenus() {
-    for (const auto& items : menus_.zoom) {
-        for (int i = 0; i < 4; ++i) {
-            connect(items[static_cast<std::size_t>(i)], &QAction::triggered, this,
-                    [this, i] { SetZoomLevel(i + 1); });
-        }
-    }
-    for (const auto& items : menus_.sampling) {
-        for (int i = 0; i < 3; ++i) {
-            connect(items[static_cast<std::size_t>(i)], &QAction::triggered, this,
-                    [this, i] { SetSamplingMode(i); });
-        }
-    }
-    connect(menus_.normal, &QAction::triggered, this, [this] { SetMagnifierSize(0); });
-    connect(menus_.big, &QAction::triggered, this, [this] { SetMagnifierSize(1); });
-    connect(menus_.addColor, &QAction::triggered, this, [this] { AddSampledColor(); });
-    connect(menus_.showGrid, &QAction::triggered, this, [this] {
-        menus_.showGrid->setChecked(!menus_.showGrid->isChecked()); // ToggleGrid ticks it
-        ToggleGrid();
-    });
-    connect(menus_.showWebSafeInfo, &QAction::triggered, this, [this] {
-        menus_.showWebSafeInfo->setChecked(!menus_.showWebSafeInfo->isChecked());
-        ToggleWebSafeInfo();
-    });
-    connect(menus_.autoPosition, &QAction::triggered, this,
-            [this](bool checked) { settings_.snapEyeDropper = checked; });
-    connect(menus_.savePng, &QAction::triggered, this, [this] { SaveImageAs(ImageFormat::Png); });
-    connect(menus_.saveBmp, &QAction::triggered, this, [this] { SaveImageAs(ImageFormat::Bmp); });
-    connect(menus_.saveGif, &QAction::triggered, this, [this] { SaveImageAs(ImageFormat::Gif); });
-    connect(menus_.copyImage, &QAction::triggered, this, [this] { CopyImage(); });
-    connect(menus_.moreOptions, &QAction::triggered, this, [this] { emit moreOptionsRequested(); });
-    connect(menus_.close, &QAction::triggered, this, [this] { CloseEyeDropper(); });
-}
-
 void EyeDropperWindow::OpenWindowMenuAtButton() {
-    menus_.eyeMenu->popup(menuButton_->mapToGlobal(QPoint(0, 0)));
+    menus_.WindowMenu()->popup(menuButton_->mapToGlobal(QPoint(0, 0)));
 }
 
 void EyeDropperWindow::ShowEyeDropper() {
@@ -225,7 +189,7 @@ void EyeDropperWindow::SetMagnifierSize(int size) {
         ResizeInPlace(*this, big ? kBigWidth : kNormalWidth, big ? kBigHeight : kNormalHeight);
         state.magnifierSize = static_cast<std::uint8_t>(size);
         sampler_.SetImageSide(*MagnifierImageSide(size));
-        TickMagnifierItems(menus_, state);
+        menus_.TickMagnifierItems(state);
     }
     emit dockRequested();
     RenderMagnifier(NudgeDirection::None, 0);
@@ -290,34 +254,39 @@ void EyeDropperWindow::SampleTick() {
 
 void EyeDropperWindow::SetZoomLevel(int zoomLevel) {
     sampler_.State().zoomLevel = zoomLevel;
-    TickMagnifierItems(menus_, sampler_.State());
+    menus_.TickMagnifierItems(sampler_.State());
     RenderMagnifier(NudgeDirection::None, 0);
 }
 
 void EyeDropperWindow::SetSamplingMode(int samplingMode) {
     sampler_.State().samplingMode = static_cast<std::uint8_t>(samplingMode);
-    TickMagnifierItems(menus_, sampler_.State());
+    menus_.TickMagnifierItems(sampler_.State());
+    RenderMagnifier(NudgeDirection::None, 0);
+}
+
+void EyeDropperWindow::SetGrid(bool on) {
+    menus_.Item("ShowGrid1")->setChecked(on);
+    sampler_.State().showGrid = on;
     RenderMagnifier(NudgeDirection::None, 0);
 }
 
 void EyeDropperWindow::ToggleGrid() {
-    menus_.showGrid->setChecked(!menus_.showGrid->isChecked());
-    sampler_.State().showGrid = menus_.showGrid->isChecked();
-    RenderMagnifier(NudgeDirection::None, 0);
+    SetGrid(!sampler_.State().showGrid);
+}
+
+void EyeDropperWindow::SetWebSafeInfo(bool on) {
+    menus_.Item("ShowWebSafeInfo1")->setChecked(on);
+    settings_.eyeShowWebSafeInfo = on;
+    webSafeWarning_->setVisible(on && !IsWebSafe(sampler_.SampledColor()));
 }
 
 void EyeDropperWindow::ToggleWebSafeInfo() {
-    if (menus_.showWebSafeInfo->isChecked()) {
-        menus_.showWebSafeInfo->setChecked(false);
-        settings_.eyeShowWebSafeInfo = false;
-        webSafeWarning_->hide();
-    } else {
-        menus_.showWebSafeInfo->setChecked(true);
-        settings_.eyeShowWebSafeInfo = true;
-        if (!IsWebSafe(sampler_.SampledColor())) {
-            webSafeWarning_->show();
-        }
-    }
+    SetWebSafeInfo(!settings_.eyeShowWebSafeInfo);
+}
+
+void EyeDropperWindow::SetAutoPosition(bool on) {
+    menus_.Item("Snap1")->setChecked(on);
+    settings_.snapEyeDropper = on;
 }
 
 void EyeDropperWindow::ApplyComparisonFlag() {
@@ -359,7 +328,7 @@ void EyeDropperWindow::OnMagnifierPress(QMouseEvent* event) {
         screen_.SetCursorPos(sampler_.State().currentPoint);
         sampleTimer_.start();
     } else if (event->button() == Qt::RightButton) {
-        menus_.eyeImgMenu->popup(event->globalPosition().toPoint());
+        menus_.PictureMenu()->popup(event->globalPosition().toPoint());
     }
 }
 

@@ -46,8 +46,12 @@ public:
     void SampleColorAt(Point point, bool useCursor);
     void SetZoomLevel(int zoomLevel);
     void SetSamplingMode(int samplingMode);
+    void SetGrid(bool on);
     void ToggleGrid();
+    // The warning beside the colour when it is not web safe, and its menu item.
+    void SetWebSafeInfo(bool on);
     void ToggleWebSafeInfo();
+    void SetAutoPosition(bool on);
     // The Options dialog changed the comparison flag.
     void ApplyComparisonFlag();
     void AddSampledColor();
@@ -95,7 +99,6 @@ protected:
 
 private:
     void BuildComponents();
-    void ConnectMenus();
     void Layout();
     void SampleTick();
     void OnMagnifierPress(QMouseEvent* event);
