@@ -112,7 +112,9 @@ std::optional<std::uint32_t> ParseDecimalDigits(std::string_view digits, bool ne
     return static_cast<std::uint32_t>(value);
 }
 
-std::optional<TColor> ParseIntegerLiteral(std::string_view text) {
+} // namespace
+
+std::optional<std::int32_t> ParseIntegerLiteral(std::string_view text) {
     std::size_t pos = 0;
     while (pos < text.size() && text[pos] == ' ')
         ++pos;
@@ -133,10 +135,8 @@ std::optional<TColor> ParseIntegerLiteral(std::string_view text) {
         return std::nullopt;
     // Unsigned arithmetic wraps, so "-$FFFFFFFF" is 1, as a 32-bit register would have it.
     const std::uint32_t bits = negative ? 0u - *magnitude : *magnitude;
-    return static_cast<TColor>(bits);
+    return static_cast<std::int32_t>(bits);
 }
-
-} // namespace
 
 int HexDigitValue(char c) {
     if (c >= '0' && c <= '9')

@@ -40,6 +40,9 @@ std::string ColorToText(TColor color);
 TColor TextToColor(std::string_view text);
 // The same without the exception: nullopt where TextToColor would throw.
 std::optional<TColor> TryTextToColor(std::string_view text);
+// TextToColor's integer syntax alone, without the colour names: leading blanks, an optional
+// sign, decimal or "$"/"x"/"0x"-prefixed hex digits, nothing after them; nullopt otherwise.
+std::optional<std::int32_t> ParseIntegerLiteral(std::string_view text);
 
 // One entry of the colour name table: the 16 basic colours, four extra named ones, the system
 // colours (0x80000000 plus the system-colour index) and the two special values clNone and
