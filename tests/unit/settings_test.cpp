@@ -100,7 +100,7 @@ TEST_F(SettingsTest, DefaultFileHasItsFortyFourLinesInOrder) {
 }
 
 TEST_F(SettingsTest, FirstStartWithNoFilesUsesDefaultsAndRunsFirstRun) {
-    const Settings s = LoadSettings(list_, user_, program_, kScreen, 0, 395, 209);
+    const Settings s = LoadSettings(list_, user_, program_, kScreen, 0);
     auto expected = DefaultLines(209, 395);
     expected[2] = "firstrun=0";
     EXPECT_EQ(list_.Lines(), expected);

@@ -63,10 +63,8 @@ std::string OptionalNumber(const std::optional<int>& value) {
 
 Settings LoadSettings(SettingsList& list, const std::filesystem::path& userFolder,
                       const std::filesystem::path& programFolder, const ScreenInfo& screen,
-                      int windowsVersionCode, int builtInBarLeft, int builtInBarTop) {
+                      int windowsVersionCode) {
     Settings s;
-    s.barLeft = builtInBarLeft;
-    s.barTop = builtInBarTop;
 
     LoadFileOrDefaults(list, userFolder, programFolder, s.barTop, s.barLeft);
     if (list.Value("program") != "twl") {

@@ -17,9 +17,11 @@ namespace twl {
 inline constexpr std::string_view kSettingsFileName = "set.set";
 inline constexpr std::string_view kSaveSettingsErrorText = "ERROR! Can not save settings file!";
 inline constexpr TColor kClYellow = 0x0000FFFF;
+// Where the main bar stands until a settings file places it.
+inline constexpr int kBuiltInBarLeft = 395, kBuiltInBarTop = 209;
 
 struct Settings {
-    int barLeft = 395, barTop = 209;    // main bar
+    int barLeft = kBuiltInBarLeft, barTop = kBuiltInBarTop; // main bar
     std::optional<Hotkey> globalHotkey; // nullopt: the stored text named no hotkey
     int zoomLevel = 1, samplingMode = 1, magnifierSize = 1;
     bool showGrid = true;
@@ -47,12 +49,13 @@ struct Settings {
 // Fills list from userFolder/set.set, else programFolder/set.set, else the default file; a list
 // whose "program" is not "twl" is replaced by the default file. Then reads every key: a missing
 // or empty key, and an integer key that is not a decimal integer, take the value the program
-// assumes for a missing key. The main bar's top and left start from the built-in position and
-// are pulled back onto the desktop. On a first run (firstrun=1) the list gets "firstrun=0",
-// startWithWindows is set and firstRunPending tells the caller to run RemoveLegacyAutostart.
+// assumes for a missing key. The main bar's top and left start from kBuiltInBarTop and
+// kBuiltInBarLeft and are pulled back onto the desktop. On a first run (firstrun=1) the list gets
+// "firstrun=0", startWithWindows is set and firstRunPending tells the caller to run
+// RemoveLegacyAutostart.
 Settings LoadSettings(SettingsList& list, const std::filesystem::path& userFolder,
                       const std::filesystem::path& programFolder, const ScreenInfo& screen,
-                      int windowsVersionCode, int builtInBarLeft = 395, int builtInBarTop = 209);
+                      int windowsVersionCode);
 
 // Clears list and fills it with the 44 lines of a fresh settings file. Writes nothing to disk.
 void WriteDefaultSettings(SettingsList& list, int barTop, int barLeft);
