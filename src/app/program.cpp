@@ -24,9 +24,6 @@ namespace twl {
 
 namespace {
 
-constexpr int kBuiltInBarLeft = 395;
-constexpr int kBuiltInBarTop = 209;
-
 ScreenInfo CurrentScreenInfo() {
     ScreenInfo info;
     if (const QScreen* primary = QGuiApplication::primaryScreen()) {
@@ -68,8 +65,7 @@ bool Program::Start() {
 
     CreateDataFolders(environment_.appDataFolder);
     settings_ = LoadSettings(settingsList_, folders_.userDataFolder, folders_.programFolder,
-                             CurrentScreenInfo(), environment_.windowsVersionCode, kBuiltInBarLeft,
-                             kBuiltInBarTop);
+                             CurrentScreenInfo(), environment_.windowsVersionCode);
     if (settings_.firstRunPending) {
         RemoveLegacyAutostart(AutostartContext{
             environment_.windowsVersionCode, environment_.programFolder,

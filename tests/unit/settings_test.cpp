@@ -8,6 +8,8 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <map>
 #include <random>
 
 namespace twl {
@@ -100,7 +102,7 @@ TEST_F(SettingsTest, DefaultFileHasItsFortyFourLinesInOrder) {
 }
 
 TEST_F(SettingsTest, FirstStartWithNoFilesUsesDefaultsAndRunsFirstRun) {
-    const Settings s = LoadSettings(list_, user_, program_, kScreen, 0, 395, 209);
+    const Settings s = LoadSettings(list_, user_, program_, kScreen, 0);
     auto expected = DefaultLines(209, 395);
     expected[2] = "firstrun=0";
     EXPECT_EQ(list_.Lines(), expected);
@@ -138,6 +140,72 @@ TEST_F(SettingsTest, MissingKeysTakeTheirMissingValuesNotTheDefaultFileOnes) {
     const Settings empty = LoadKeys({"zoom=", "copyas=", "LastTL=", "EyeCVF1=", "hotkey=",
                                      "captureandcopy=", "stayontop=", "LastEyeCol="});
     EXPECT_EQ(empty, expected);
+}
+
+// Where a missing key differs from its line in the default file, as a save then writes it.
+TEST_F(SettingsTest, MissingValuesDifferFromTheDefaultFileOnlyWhereTheyShould) {
+    const auto byKey = [](const std::vector<std::string>& lines) {
+        std::map<std::string, std::string> values;
+        for (const std::string& line : lines) {
+            values[line.substr(0, line.find('='))] = ValueOfLine(line);
+        }
+        return values;
+    };
+    auto expected = byKey(DefaultLines(209, 395));
+    for (const auto& [key, value] :
+         byKey({"firstrun=0", "monitor=0", "zoom=1", "sampling=1", "EyeCVF3=Hex with #",
+                "ColPropCVF3=Hex with #", "LastTL=center-2.tl", "captureandcopy=1", "copyas=HEX",
+                "startonstartup=0", "TestAutoColor=1", "EyeTop=", "EyeLeft=", "PropTop=",
+                "PropLeft=", "QuiTop=", "QuiLeft=", "TestTop=", "TestLeft="})) {
+        expected[key] = value;
+    }
+    FillSettingsList(list_, LoadKeys({}));
+    EXPECT_EQ(byKey(list_.Lines()), expected);
+}
+
+// Each line moves one field away from its missing value, and no other field.
+TEST_F(SettingsTest, EachKeyReadsIntoItsOwnField) {
+    const std::vector<std::pair<std::string, std::function<void(Settings&)>>> cases = {
+        {"EyeTop=1", [](Settings& s) { s.eyeTop = 1; }},
+        {"EyeLeft=2", [](Settings& s) { s.eyeLeft = 2; }},
+        {"PropTop=3", [](Settings& s) { s.propTop = 3; }},
+        {"PropLeft=4", [](Settings& s) { s.propLeft = 4; }},
+        {"QuiTop=5", [](Settings& s) { s.quiTop = 5; }},
+        {"QuiLeft=6", [](Settings& s) { s.quiLeft = 6; }},
+        {"QRefTop=7", [](Settings& s) { s.qrefTop = 7; }},
+        {"QRefLeft=8", [](Settings& s) { s.qrefLeft = 8; }},
+        {"TestTop=9", [](Settings& s) { s.testTop = 9; }},
+        {"TestLeft=10", [](Settings& s) { s.testLeft = 10; }},
+        {"EyeCVF1=a", [](Settings& s) { s.eyeFormat1 = "a"; }},
+        {"EyeCVF2=b", [](Settings& s) { s.eyeFormat2 = "b"; }},
+        {"EyeCVF3=c", [](Settings& s) { s.eyeFormat3 = "c"; }},
+        {"ColPropCVF1=d", [](Settings& s) { s.colPropFormat1 = "d"; }},
+        {"ColPropCVF2=e", [](Settings& s) { s.colPropFormat2 = "e"; }},
+        {"ColPropCVF3=f", [](Settings& s) { s.colPropFormat3 = "f"; }},
+        {"LastTL=g", [](Settings& s) { s.lastTestLayout = "g"; }},
+        {"copyas=h", [](Settings& s) { s.autoCopyFormat = "h"; }},
+        {"ShowGrid=0", [](Settings& s) { s.showGrid = false; }},
+        {"EyeShowWSinfo=0", [](Settings& s) { s.eyeShowWebSafeInfo = false; }},
+        {"EyeShowComparison=0", [](Settings& s) { s.eyeShowComparison = false; }},
+        {"ColPropShowWSinfo=0", [](Settings& s) { s.colPropShowWebSafeInfo = false; }},
+        {"EyeShowQVars=0", [](Settings& s) { s.showVariations = false; }},
+        {"TestAutoColor=0", [](Settings& s) { s.testAutoColor = false; }},
+        {"stayontop=1", [](Settings& s) { s.stayOnTop = true; }},
+        {"captureandcopy=0", [](Settings& s) { s.autoCopy = false; }},
+        {"AutoCopySwatch=1", [](Settings& s) { s.autoCopySwatch = true; }},
+        {"ACopyonHotkey=1", [](Settings& s) { s.autoCopyOnHotkey = true; }},
+        {"showprogram=0", [](Settings& s) { s.showAtStart = false; }},
+        {"startonstartup=1", [](Settings& s) { s.startWithWindows = true; }},
+        {"snapEyeDropper=0", [](Settings& s) { s.snapEyeDropper = false; }},
+        {"snapColorProp=0", [](Settings& s) { s.snapColorProp = false; }},
+        {"snapQuickPal=0", [](Settings& s) { s.snapQuickPal = false; }},
+        {"snapTest=0", [](Settings& s) { s.snapTest = false; }},
+    };
+    for (const auto& [line, change] : cases) {
+        Settings expected;
+        change(expected);
+        EXPECT_EQ(LoadKeys({line}), expected) << line;
+    }
 }
 
 TEST_F(SettingsTest, FlagsReadOnlyIfOneOrUnlessZero) {

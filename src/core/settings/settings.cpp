@@ -3,41 +3,139 @@
 #include "core/base/decimal_int.h"
 #include "core/base/text_file.h"
 #include "core/base/version_info.h"
+#include "core/settings/settings_schema.h"
+
+#include <algorithm>
 
 namespace twl {
 
 namespace {
 
-constexpr std::string_view kDefaultHotkey = "Win+Q";
+using enum SettingsKind;
+
 constexpr int kWindowsVista = 8;
 
-// "on only if 1": a missing key is off.
-bool OnlyIfOne(const SettingsList& list, std::string_view key) {
-    return list.Value(key) == "1";
+// The key's field in s, of type T; S is Settings or const Settings.
+template <class T, class S> auto& Field(S& s, const SettingsKey& key) {
+    return s.*std::get<T Settings::*>(key.field);
 }
 
-// "on unless 0": a missing key is on.
-bool UnlessZero(const SettingsList& list, std::string_view key) {
-    return list.Value(key) != "0";
+// What parse reads from text, else what it reads from the key's missing text.
+template <class Parse>
+auto ParsedOrMissing(std::string_view text, const SettingsKey& key, Parse parse) {
+    const auto value = parse(text);
+    return value ? *value : parse(key.missing).value();
 }
 
-std::string TextOr(const SettingsList& list, std::string_view key, std::string_view missing) {
-    std::string value = list.Value(key);
-    return value.empty() ? std::string(missing) : value;
+int LowEightBits(int value) {
+    return static_cast<int>(static_cast<unsigned>(value) & 0xFFu);
 }
 
-std::optional<int> IntValue(const SettingsList& list, std::string_view key) {
-    return ParseDecimalInt(list.Value(key));
+void ReadKey(Settings& s, const SettingsKey& key, const std::string& value,
+             const ScreenInfo& screen, int windowsVersionCode) {
+    const std::string_view text = value.empty() ? key.missing : std::string_view(value);
+    switch (key.kind) {
+    case ProgramName:
+    case FileVersion:
+    case FirstRun:
+    case Monitor:
+        break;
+    case HotkeyText:
+        Field<std::optional<Hotkey>>(s, key) = ParseHotkey(text);
+        // Windows of that generation keep Win+digit for themselves. The stored text stays as it
+        // is until the next save writes the new hotkey.
+        if (value == "Win+2" && windowsVersionCode == kWindowsVista) {
+            Field<std::optional<Hotkey>>(s, key) = ParseHotkey(key.missing);
+        }
+        break;
+    case BarTop:
+        if (const auto top = ParseDecimalInt(text)) {
+            Field<int>(s, key) = screen.desktopHeight < *top ? screen.desktopHeight / 2 : *top;
+        }
+        break;
+    case BarLeft:
+        if (const auto left = ParseDecimalInt(text)) {
+            const long long desktopRight =
+                static_cast<long long>(screen.desktopLeft) + screen.desktopWidth;
+            Field<int>(s, key) = desktopRight < *left ? screen.desktopWidth / 2 : *left;
+        }
+        break;
+    case OnlyIfOne:
+        Field<bool>(s, key) = text == "1";
+        break;
+    case UnlessZero:
+        Field<bool>(s, key) = text != "0";
+        break;
+    case Integer:
+        Field<int>(s, key) = ParsedOrMissing(text, key, ParseDecimalInt);
+        break;
+    case LowByte:
+        Field<int>(s, key) = LowEightBits(ParsedOrMissing(text, key, ParseDecimalInt));
+        break;
+    case Text:
+        Field<std::string>(s, key) = text;
+        break;
+    case Position:
+        Field<std::optional<int>>(s, key) = ParseDecimalInt(text);
+        break;
+    case ColorText:
+        Field<TColor>(s, key) = ParsedOrMissing(text, key, TryTextToColor);
+        break;
+    }
 }
 
-int IntOr(const SettingsList& list, std::string_view key, int missing) {
-    return IntValue(list, key).value_or(missing);
+std::string FreshValue(const SettingsKey& key, int barTop, int barLeft) {
+    switch (key.kind) {
+    case FileVersion:
+        return FileVersionText();
+    case BarTop:
+        return std::to_string(barTop);
+    case BarLeft:
+        return std::to_string(barLeft);
+    default:
+        return std::string(key.fresh);
+    }
 }
 
-// The byte-sized fields keep the low 8 bits of what is stored: 257 reads 1, -1 reads 255.
-int LowByteOr(const SettingsList& list, std::string_view key, int missing) {
-    const auto value = IntValue(list, key);
-    return value ? static_cast<int>(static_cast<unsigned>(*value) & 0xFFu) : missing;
+std::string SavedValue(const Settings& s, const SettingsKey& key) {
+    switch (key.kind) {
+    case ProgramName:
+        return std::string(kProgramName);
+    case FileVersion:
+        return FileVersionText();
+    case FirstRun:
+        return "0"; // the first-run actions are done by the time anything is saved
+    case HotkeyText: {
+        const auto& hotkey = Field<std::optional<Hotkey>>(s, key);
+        return hotkey ? FormatHotkey(*hotkey) : std::string();
+    }
+    case BarTop:
+    case BarLeft:
+    case Monitor:
+    case Integer:
+    case LowByte:
+        return std::to_string(Field<int>(s, key));
+    case OnlyIfOne:
+    case UnlessZero:
+        return Field<bool>(s, key) ? "1" : "0";
+    case Text:
+        return Field<std::string>(s, key);
+    case Position: {
+        const auto& position = Field<std::optional<int>>(s, key);
+        return position ? std::to_string(*position) : std::string();
+    }
+    case ColorText:
+        return ColorToText(Field<TColor>(s, key));
+    }
+    return {};
+}
+
+// "program" and "firstrun" are LoadSettings' own business; "version" and "monitor" are not read.
+void ReadKeys(Settings& s, const SettingsList& list, const ScreenInfo& screen,
+              int windowsVersionCode) {
+    for (const SettingsKey& key : kSettingsKeys) {
+        ReadKey(s, key, list.Value(key.name), screen, windowsVersionCode);
+    }
 }
 
 void LoadFileOrDefaults(SettingsList& list, const std::filesystem::path& userFolder,
@@ -51,90 +149,24 @@ void LoadFileOrDefaults(SettingsList& list, const std::filesystem::path& userFol
     WriteDefaultSettings(list, barTop, barLeft);
 }
 
-std::string Flag(bool on) {
-    return on ? "1" : "0";
-}
-
-std::string OptionalNumber(const std::optional<int>& value) {
-    return value ? std::to_string(*value) : std::string();
-}
-
 } // namespace
+
+// With no keys at all, every field takes its key's missing value.
+Settings::Settings() {
+    ReadKeys(*this, SettingsList(), ScreenInfo(), 0);
+}
 
 Settings LoadSettings(SettingsList& list, const std::filesystem::path& userFolder,
                       const std::filesystem::path& programFolder, const ScreenInfo& screen,
-                      int windowsVersionCode, int builtInBarLeft, int builtInBarTop) {
+                      int windowsVersionCode) {
     Settings s;
-    s.barLeft = builtInBarLeft;
-    s.barTop = builtInBarTop;
-
     LoadFileOrDefaults(list, userFolder, programFolder, s.barTop, s.barLeft);
-    if (list.Value("program") != "twl") {
+    if (list.Value(kProgramKey) != kProgramName) {
         WriteDefaultSettings(list, s.barTop, s.barLeft);
     }
-
-    if (const auto top = IntValue(list, "top")) {
-        s.barTop = screen.desktopHeight < *top ? screen.desktopHeight / 2 : *top;
-    }
-    if (const auto left = IntValue(list, "left")) {
-        const long long desktopRight =
-            static_cast<long long>(screen.desktopLeft) + screen.desktopWidth;
-        s.barLeft = desktopRight < *left ? screen.desktopWidth / 2 : *left;
-    }
-
-    const std::string hotkeyText = list.Value("Hotkey");
-    s.globalHotkey = ParseHotkey(hotkeyText.empty() ? kDefaultHotkey : hotkeyText);
-    // Windows of that generation keep Win+digit for themselves. The stored text stays as it is
-    // until the next save writes the new hotkey.
-    if (hotkeyText == "Win+2" && windowsVersionCode == kWindowsVista) {
-        s.globalHotkey = ParseHotkey(kDefaultHotkey);
-    }
-
-    s.zoomLevel = IntOr(list, "zoom", 1);
-    s.samplingMode = LowByteOr(list, "sampling", 1);
-    s.showGrid = UnlessZero(list, "ShowGrid");
-    s.magnifierSize = LowByteOr(list, "EyeSize", 1);
-    s.lastEyeColor = TryTextToColor(list.Value("LastEyeCol")).value_or(kClYellow);
-    s.eyeShowWebSafeInfo = UnlessZero(list, "EyeShowWSinfo");
-    s.eyeShowComparison = UnlessZero(list, "EyeShowComparison");
-    s.eyeFormat1 = TextOr(list, "EyeCVF1", "RGB");
-    s.eyeFormat2 = TextOr(list, "EyeCVF2", "HSL");
-    s.eyeFormat3 = TextOr(list, "EyeCVF3", "Hex with #");
-    s.autoCopyFormat = TextOr(list, "copyas", "HEX");
-
-    s.stayOnTop = OnlyIfOne(list, "stayontop");
-    s.autoCopy = UnlessZero(list, "captureandcopy");
-    s.autoCopySwatch = OnlyIfOne(list, "AutoCopySwatch");
-    s.autoCopyOnHotkey = OnlyIfOne(list, "ACopyonHotkey");
-    s.startWithWindows = OnlyIfOne(list, "startonstartup");
-    s.showAtStart = UnlessZero(list, "showprogram");
-
-    s.snapEyeDropper = UnlessZero(list, "snapEyeDropper");
-    s.snapColorProp = UnlessZero(list, "snapColorProp");
-    s.snapQuickPal = UnlessZero(list, "snapQuickPal");
-    s.snapTest = UnlessZero(list, "snapTest");
-
-    s.colPropShowWebSafeInfo = UnlessZero(list, "ColPropShowWSinfo");
-    s.showVariations = UnlessZero(list, "EyeShowQVars");
-    s.colPropFormat1 = TextOr(list, "ColPropCVF1", "RGB");
-    s.colPropFormat2 = TextOr(list, "ColPropCVF2", "HSL");
-    s.colPropFormat3 = TextOr(list, "ColPropCVF3", "Hex with #");
-    s.lastTestLayout = TextOr(list, "LastTL", "center-2.tl");
-    s.testAutoColor = UnlessZero(list, "TestAutoColor");
-
-    s.eyeTop = IntValue(list, "EyeTop");
-    s.eyeLeft = IntValue(list, "EyeLeft");
-    s.propTop = IntValue(list, "PropTop");
-    s.propLeft = IntValue(list, "PropLeft");
-    s.quiTop = IntValue(list, "QuiTop");
-    s.quiLeft = IntValue(list, "QuiLeft");
-    s.qrefTop = IntValue(list, "QRefTop");
-    s.qrefLeft = IntValue(list, "QRefLeft");
-    s.testTop = IntValue(list, "TestTop");
-    s.testLeft = IntValue(list, "TestLeft");
-
-    if (list.Value("firstrun") == "1") {
-        list.SetValue("firstrun", "0");
+    ReadKeys(s, list, screen, windowsVersionCode);
+    if (list.Value(kFirstRunKey) == "1") {
+        list.SetValue(kFirstRunKey, "0");
         s.firstRunPending = true;
         s.startWithWindows = true;
     }
@@ -143,104 +175,20 @@ Settings LoadSettings(SettingsList& list, const std::filesystem::path& userFolde
 
 void WriteDefaultSettings(SettingsList& list, int barTop, int barLeft) {
     list.Clear();
-    list.Append("program=twl");
-    list.Append("version=" + FileVersionText());
-    list.Append("firstrun=1");
-    list.Append("top=" + std::to_string(barTop));
-    list.Append("left=" + std::to_string(barLeft));
-    for (const char* line : {"EyeTop=0",
-                             "EyeLeft=0",
-                             "zoom=2",
-                             "sampling=0",
-                             "ShowGrid=1",
-                             "LastEyeCol=clYellow",
-                             "EyeSize=1",
-                             "EyeCVF1=RGB",
-                             "EyeCVF2=HSL",
-                             "EyeCVF3=HEX with #",
-                             "PropTop=0",
-                             "PropLeft=0",
-                             "ColPropCVF1=RGB",
-                             "ColPropCVF2=HSL",
-                             "ColPropCVF3=HEX with #",
-                             "QuiTop=0",
-                             "QuiLeft=0",
-                             "QRefTop=",
-                             "QRefLeft=",
-                             "TestTop=0",
-                             "TestLeft=0",
-                             "hotkey=Win+Q",
-                             "stayontop=0",
-                             "captureandcopy=0",
-                             "AutoCopySwatch=0",
-                             "ACopyonHotkey=0",
-                             "copyas=HEX with #",
-                             "showprogram=1",
-                             "EyeShowComparison=1",
-                             "startonstartup=1",
-                             "snapEyeDropper=1",
-                             "snapColorProp=1",
-                             "snapQuickPal=1",
-                             "snapTest=1",
-                             "EyeShowWSinfo=1",
-                             "ColPropShowWSinfo=1",
-                             "EyeShowQVars=1",
-                             "LastTL=1",
-                             "TestAutoColor=0"}) {
-        list.Append(line);
+    for (int line = 1;; ++line) {
+        const auto key = std::ranges::find(kSettingsKeys, line, &SettingsKey::freshLine);
+        if (key == kSettingsKeys.end()) {
+            return;
+        }
+        list.Append(std::string(key->name) + "=" + FreshValue(*key, barTop, barLeft));
     }
 }
 
 void FillSettingsList(SettingsList& list, const Settings& s) {
     list.Clear();
-    const auto add = [&list](std::string_view key, const std::string& value) {
-        list.Append(std::string(key) + "=" + value);
-    };
-    add("program", "twl");
-    add("version", FileVersionText());
-    add("firstrun", "0");
-    add("hotkey", s.globalHotkey ? FormatHotkey(*s.globalHotkey) : std::string());
-    add("top", std::to_string(s.barTop));
-    add("left", std::to_string(s.barLeft));
-    add("monitor", std::to_string(s.monitor));
-    add("EyeTop", OptionalNumber(s.eyeTop));
-    add("EyeLeft", OptionalNumber(s.eyeLeft));
-    add("LastEyeCol", ColorToText(s.lastEyeColor));
-    add("zoom", std::to_string(s.zoomLevel));
-    add("sampling", std::to_string(s.samplingMode));
-    add("EyeSize", std::to_string(s.magnifierSize));
-    add("EyeCVF1", s.eyeFormat1);
-    add("EyeCVF2", s.eyeFormat2);
-    add("EyeCVF3", s.eyeFormat3);
-    add("PropTop", OptionalNumber(s.propTop));
-    add("PropLeft", OptionalNumber(s.propLeft));
-    add("ColPropCVF1", s.colPropFormat1);
-    add("ColPropCVF2", s.colPropFormat2);
-    add("ColPropCVF3", s.colPropFormat3);
-    add("QuiTop", OptionalNumber(s.quiTop));
-    add("QuiLeft", OptionalNumber(s.quiLeft));
-    add("QRefTop", OptionalNumber(s.qrefTop));
-    add("QRefLeft", OptionalNumber(s.qrefLeft));
-    add("TestTop", OptionalNumber(s.testTop));
-    add("TestLeft", OptionalNumber(s.testLeft));
-    add("LastTL", s.lastTestLayout);
-    add("stayontop", Flag(s.stayOnTop));
-    add("captureandcopy", Flag(s.autoCopy));
-    add("AutoCopySwatch", Flag(s.autoCopySwatch));
-    add("ACopyonHotkey", Flag(s.autoCopyOnHotkey));
-    add("copyas", s.autoCopyFormat);
-    add("showprogram", Flag(s.showAtStart));
-    add("EyeShowComparison", Flag(s.eyeShowComparison));
-    add("startonstartup", Flag(s.startWithWindows));
-    add("snapEyeDropper", Flag(s.snapEyeDropper));
-    add("snapColorProp", Flag(s.snapColorProp));
-    add("snapQuickPal", Flag(s.snapQuickPal));
-    add("snapTest", Flag(s.snapTest));
-    add("EyeShowWSinfo", Flag(s.eyeShowWebSafeInfo));
-    add("ColPropShowWSinfo", Flag(s.colPropShowWebSafeInfo));
-    add("EyeShowQVars", Flag(s.showVariations));
-    add("ShowGrid", Flag(s.showGrid));
-    add("TestAutoColor", Flag(s.testAutoColor));
+    for (const SettingsKey& key : kSettingsKeys) {
+        list.Append(std::string(key.name) + "=" + SavedValue(s, key));
+    }
 }
 
 bool SaveSettings(SettingsList& list, const Settings& settings,

@@ -17,27 +17,33 @@ namespace twl {
 inline constexpr std::string_view kSettingsFileName = "set.set";
 inline constexpr std::string_view kSaveSettingsErrorText = "ERROR! Can not save settings file!";
 inline constexpr TColor kClYellow = 0x0000FFFF;
+// Where the main bar stands until a settings file places it.
+inline constexpr int kBuiltInBarLeft = 395, kBuiltInBarTop = 209;
 
+// A Settings made by default holds what a file without any keys reads as: every key's missing
+// value (settings_schema.cpp) and the main bar at its built-in position.
 struct Settings {
-    int barLeft = 395, barTop = 209;    // main bar
+    Settings();
+
+    int barLeft = kBuiltInBarLeft, barTop = kBuiltInBarTop; // main bar
     std::optional<Hotkey> globalHotkey; // nullopt: the stored text named no hotkey
-    int zoomLevel = 1, samplingMode = 1, magnifierSize = 1;
-    bool showGrid = true;
-    TColor lastEyeColor = kClYellow;
-    bool eyeShowWebSafeInfo = true, eyeShowComparison = true;
-    std::string eyeFormat1 = "RGB", eyeFormat2 = "HSL", eyeFormat3 = "Hex with #";
-    std::string colPropFormat1 = "RGB", colPropFormat2 = "HSL", colPropFormat3 = "Hex with #";
-    bool colPropShowWebSafeInfo = true, showVariations = true;
+    int zoomLevel, samplingMode, magnifierSize;
+    bool showGrid;
+    TColor lastEyeColor;
+    bool eyeShowWebSafeInfo, eyeShowComparison;
+    std::string eyeFormat1, eyeFormat2, eyeFormat3;
+    std::string colPropFormat1, colPropFormat2, colPropFormat3;
+    bool colPropShowWebSafeInfo, showVariations;
     // Tool window positions as stored: nullopt for an empty, missing or non-numeric value, which
     // leaves the window at its built-in place (centred for the quick reference).
     std::optional<int> eyeTop, eyeLeft, propTop, propLeft, quiTop, quiLeft, qrefTop, qrefLeft,
         testTop, testLeft;
-    std::string lastTestLayout = "center-2.tl";
-    bool testAutoColor = true;
-    bool stayOnTop = false, autoCopy = true, autoCopySwatch = false, autoCopyOnHotkey = false;
-    std::string autoCopyFormat = "HEX";
-    bool showAtStart = true, startWithWindows = false;
-    bool snapEyeDropper = true, snapColorProp = true, snapQuickPal = true, snapTest = true;
+    std::string lastTestLayout;
+    bool testAutoColor;
+    bool stayOnTop, autoCopy, autoCopySwatch, autoCopyOnHotkey;
+    std::string autoCopyFormat;
+    bool showAtStart, startWithWindows;
+    bool snapEyeDropper, snapColorProp, snapQuickPal, snapTest;
     int monitor = 0;              // the display holding the main bar; written, never read
     bool firstRunPending = false; // the file said "firstrun=1": the first-run actions are due
 
@@ -47,12 +53,13 @@ struct Settings {
 // Fills list from userFolder/set.set, else programFolder/set.set, else the default file; a list
 // whose "program" is not "twl" is replaced by the default file. Then reads every key: a missing
 // or empty key, and an integer key that is not a decimal integer, take the value the program
-// assumes for a missing key. The main bar's top and left start from the built-in position and
-// are pulled back onto the desktop. On a first run (firstrun=1) the list gets "firstrun=0",
-// startWithWindows is set and firstRunPending tells the caller to run RemoveLegacyAutostart.
+// assumes for a missing key. The main bar's top and left start from kBuiltInBarTop and
+// kBuiltInBarLeft and are pulled back onto the desktop. On a first run (firstrun=1) the list gets
+// "firstrun=0", startWithWindows is set and firstRunPending tells the caller to run
+// RemoveLegacyAutostart.
 Settings LoadSettings(SettingsList& list, const std::filesystem::path& userFolder,
                       const std::filesystem::path& programFolder, const ScreenInfo& screen,
-                      int windowsVersionCode, int builtInBarLeft = 395, int builtInBarTop = 209);
+                      int windowsVersionCode);
 
 // Clears list and fills it with the 44 lines of a fresh settings file. Writes nothing to disk.
 void WriteDefaultSettings(SettingsList& list, int barTop, int barLeft);
