@@ -1,5 +1,7 @@
+#include "core/sampling/eye_dropper_settings.h"
 #include "core/sampling/magnifier_drawing.h"
 #include "core/sampling/magnifier_geometry.h"
+#include "core/settings/settings.h"
 
 #include <gtest/gtest.h>
 
@@ -47,6 +49,29 @@ MagnifierState Plain(Point point, int zoomLevel) {
     state.showGrid = false;
     state.samplingMode = 7; // no frame
     return state;
+}
+
+TEST(EyeDropperSettings, TheMagnifierGoesIntoTheSettingsAndComesBackUnchanged) {
+    Settings settings;
+    settings.zoomLevel = 3;
+    settings.samplingMode = 2;
+    settings.magnifierSize = 0;
+    settings.showGrid = false;
+    const MagnifierState state = MagnifierStateFromSettings(settings);
+    EXPECT_EQ(state.zoomLevel, 3);
+    EXPECT_EQ(state.samplingMode, 2);
+    EXPECT_EQ(state.magnifierSize, 0);
+    EXPECT_FALSE(state.showGrid);
+
+    Settings saved;
+    StoreEyeDropperState(saved, Point{-40, 75}, MakeColor(1, 2, 3), state);
+    EXPECT_EQ(saved.eyeLeft, -40);
+    EXPECT_EQ(saved.eyeTop, 75);
+    EXPECT_EQ(saved.lastEyeColor, MakeColor(1, 2, 3));
+    saved.eyeLeft = settings.eyeLeft;
+    saved.eyeTop = settings.eyeTop;
+    saved.lastEyeColor = settings.lastEyeColor;
+    EXPECT_EQ(saved, settings);
 }
 
 TEST(MagnifierGeometry, StepHalfExtentAndCentreForBothSizes) {

@@ -16,6 +16,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QMouseEvent>
 #include <gtest/gtest.h>
 
@@ -102,6 +103,60 @@ TEST_F(BarActionsTest, MenusListTheirItemsInOrder) {
                            "Graphics Interchange Format (.gif)", "Photoshop Swatches (.aco)"}));
 }
 
+TEST_F(BarActionsTest, EveryPaletteExportItemAsksForItsOwnExport) {
+    Start();
+    QStringList asked;
+    QObject::connect(&Actions(), &BarActions::paletteExportRequested,
+                     [&](const QString& item) { asked << item; });
+    const QStringList items{"CopyAllasBitmap1",
+                            "CopyAllasBitmap2",
+                            "HEX1",
+                            "HEXwith1",
+                            "RGB1",
+                            "HEX3",
+                            "HEXwith3",
+                            "RGB3",
+                            "PortableNetworkGraphicsFile1",
+                            "PortableNetworkGraphicsFile2",
+                            "WindowsBitmapFile1",
+                            "WindowsBitmapFile2",
+                            "GraphicsInterchangeFormat1",
+                            "GraphicsInterchangeFormat2",
+                            "PhotoShopSwatches1",
+                            "PhotoShopSwatches2",
+                            "VTOrlinColorList1",
+                            "VTOrlinColorList2"};
+    for (const QString& item : items) {
+        Actions().Item(item)->trigger();
+    }
+    EXPECT_EQ(asked, items);
+    // The tray's copy items sit in the tray's menu.
+    EXPECT_EQ(Item("HEX3")->parent(), &Actions());
+    EXPECT_TRUE(Item("CopyPaletteas2")->menu()->actions().contains(Item("HEX3")));
+    EXPECT_THROW(Actions().Item(QStringLiteral("HEX4")), UnknownMenuItem);
+}
+
+TEST_F(BarActionsTest, KeysReachTheirCommandsAndF10OpensTheMenuAtTheTitle) {
+    Start();
+    int pastes = 0, options = 0, properties = 0;
+    QObject::connect(&Actions(), &BarActions::pasteColorRequested, [&] { ++pastes; });
+    QObject::connect(&Actions(), &BarActions::optionsRequested, [&] { ++options; });
+    QObject::connect(&Actions(), &BarActions::colorPropertiesRequested, [&] { ++properties; });
+    Key(Qt::Key_V);
+    Key(Qt::Key_V, Qt::ControlModifier);
+    Key(Qt::Key_F3);
+    Key(Qt::Key_F7, Qt::ShiftModifier); // other modifiers do not matter on the bar
+    EXPECT_EQ(pastes, 1);
+    EXPECT_EQ(options, 1);
+    EXPECT_EQ(properties, 1);
+
+    program_->Bar().move(300, 200);
+    Key(Qt::Key_F10);
+    EXPECT_TRUE(Actions().MainMenu()->isVisible());
+    EXPECT_EQ(Actions().MainMenu()->pos(), QPoint(304, 206));
+    Actions().MainMenu()->hide();
+}
+
 TEST_F(BarActionsTest, StayOnTopFromEitherMenuTicksBoth) {
     Start();
     Item("StayonTop2")->trigger();
@@ -170,6 +225,8 @@ TEST_F(BarActionsTest, TheHotkeyAddsAndCopiesOnlyAsTheSettingsSay) {
     screen_.SetCursorPos({500, 400});
     hotkey_.Press();
     EXPECT_EQ(Palette().front(), "$000055AA");
+    EXPECT_EQ(program_->Bar().height(), 13 * 22 + 65); // the bar grew with the new slot
+    EXPECT_EQ(program_->Palette().SlotColor(1), MakeColor(0xAA, 0x55, 0x00));
     EXPECT_EQ(clipboard_.text, "#AA5500");
     EXPECT_EQ(Child<QLabel>(program_->EyeDropper(), "EyeHEXLBL")->text(), "#AA5500");
 

@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QMouseEvent>
 #include <gtest/gtest.h>
 
@@ -110,6 +111,36 @@ TEST_F(EyeDropperTest, CtrlEnterAddsTheColourSampledAtTheFirstShowing) {
     EXPECT_EQ(added_, std::vector<TColor>{MakeColor(0x11, 0x22, 0x33)});
     Key(Qt::Key_Return); // without Ctrl nothing is added
     EXPECT_EQ(added_.size(), 1u);
+}
+
+TEST_F(EyeDropperTest, TheGridFollowsCtrlGAndItsItemOneStepAtATime) {
+    EyeDropperWindow& window = Window();
+    window.ShowEyeDropper();
+    QAction* item = window.Menus().Item("ShowGrid1");
+    ASSERT_TRUE(window.Sampler().State().showGrid);
+    item->trigger();
+    EXPECT_FALSE(window.Sampler().State().showGrid);
+    EXPECT_FALSE(item->isChecked());
+    Key(Qt::Key_G, Qt::ControlModifier);
+    EXPECT_TRUE(window.Sampler().State().showGrid);
+    EXPECT_TRUE(item->isChecked());
+    // G alone, or with more than Ctrl, is not the grid's key.
+    Key(Qt::Key_G);
+    Key(Qt::Key_G, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_TRUE(window.Sampler().State().showGrid);
+}
+
+TEST_F(EyeDropperTest, ShiftF10DropsTheWindowMenuFromTheMenuButton) {
+    EyeDropperWindow& window = Window();
+    window.ShowEyeDropper();
+    window.move(200, 150);
+    Key(Qt::Key_F10); // without Shift nothing opens
+    EXPECT_FALSE(window.Menus().WindowMenu()->isVisible());
+    Key(Qt::Key_F10, Qt::ShiftModifier);
+    QMenu* menu = window.Menus().WindowMenu();
+    EXPECT_TRUE(menu->isVisible());
+    EXPECT_EQ(menu->pos(), Child(window, "EyeMenuBTN")->mapToGlobal(QPoint(0, 0)));
+    menu->hide();
 }
 
 TEST_F(EyeDropperTest, ArrowsNudgeThePointAndShiftAddsFiveMore) {

@@ -8,6 +8,7 @@
 #include "temp_folder.h"
 #include "ui/bar/main_bar.h"
 #include "ui/bar/palette_controller.h"
+#include "ui/eye_dropper/eye_dropper_window.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -62,6 +63,9 @@ TEST_F(ProgramTest, ExitWritesTheWholeSettingsFileWithFirstRunDone) {
         Program program(Services{dialogs_, shell_, clipboard_, screen_, hotkey_}, Environment());
         ASSERT_TRUE(program.Start());
         program.Bar().move(100, 120);
+        program.EyeDropperCommand();
+        program.EyeDropper().move(600, 70);
+        program.EyeDropper().SetZoomLevel(3);
         program.Exit();
     }
     const auto lines = ReadTextLines(UserFile("set.set"));
@@ -71,6 +75,10 @@ TEST_F(ProgramTest, ExitWritesTheWholeSettingsFileWithFirstRunDone) {
     EXPECT_EQ((*lines)[2], "firstrun=0");
     EXPECT_EQ((*lines)[4], "top=120");
     EXPECT_EQ((*lines)[5], "left=100");
+    // The tool windows put their live state in as well.
+    EXPECT_EQ((*lines)[7], "EyeTop=70");
+    EXPECT_EQ((*lines)[8], "EyeLeft=600");
+    EXPECT_EQ((*lines)[10], "zoom=3");
     const auto bytes = ReadWholeFile(UserFile("set.set"));
     EXPECT_NE(bytes->find("program=twl\r\n"), std::string::npos);
 
