@@ -53,15 +53,14 @@ bool Program::Start() {
         if (!instance_->Claim()) {
             return false;
         }
-        instance_->OnAnotherStart([this] { BringForward(); });
+        connect(instance_.get(), &SingleInstance::anotherStarted, this, &Program::BringForward);
     }
 
     bar_ = std::make_unique<MainBar>();
     bar_->move(kBuiltInBarLeft, kBuiltInBarTop);
     connect(bar_.get(), &MainBar::closed, this, &Program::Exit);
     palette_ = std::make_unique<PaletteController>(bar_.get(), services_.dialogs);
-    placer_ = std::make_unique<WindowPlacer>(*bar_, settings_,
-                                             [this] { return palette_->SelectedSlot(); });
+    placer_ = std::make_unique<WindowPlacer>(*bar_, settings_, palette_->Model());
 
     CreateDataFolders(environment_.appDataFolder);
     settings_ = LoadSettings(settingsList_, folders_.userDataFolder, folders_.programFolder,

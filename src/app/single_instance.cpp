@@ -67,9 +67,7 @@ void SingleInstance::ListenForOthers() {
         while (QLocalSocket* socket = server_->nextPendingConnection()) {
             connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
             socket->disconnectFromServer();
-            if (onAnotherStart_) {
-                onAnotherStart_();
-            }
+            emit anotherStarted();
         }
     });
     server_->listen(serverName_);

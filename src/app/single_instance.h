@@ -8,7 +8,6 @@
 #include <QObject>
 #include <QString>
 
-#include <functional>
 #include <memory>
 
 class QLocalServer;
@@ -26,11 +25,12 @@ public:
     // copy runs: that copy has been asked to come forward.
     bool Claim();
 
-    // Runs in the first copy each time a later copy starts.
-    void OnAnotherStart(std::function<void()> handler) { onAnotherStart_ = std::move(handler); }
-
     // The key of this program file with this data folder.
     static QString KeyFor(const QString& programPath, const QString& dataFolder);
+
+signals:
+    // In the first copy, each time a later copy starts.
+    void anotherStarted();
 
 private:
     void ListenForOthers();
@@ -39,7 +39,6 @@ private:
     QString serverName_;
     std::unique_ptr<QLockFile> lock_;
     QLocalServer* server_ = nullptr;
-    std::function<void()> onAnotherStart_;
 };
 
 } // namespace twl

@@ -1,5 +1,6 @@
 // The tool windows dock beside the real bar when their Auto Position flag is on.
 
+#include "core/palette/palette_list.h"
 #include "core/settings/settings.h"
 #include "ui/bar/window_placer.h"
 
@@ -11,7 +12,7 @@ namespace {
 
 class WindowPlacerTest : public ::testing::Test {
 protected:
-    WindowPlacerTest() : placer_(bar_, settings_, [this] { return slot_; }) {
+    WindowPlacerTest() : placer_(bar_, settings_, palette_) {
         bar_.resize(42, 329);
         eye_.resize(169, 234);
         properties_.resize(150, 200);
@@ -24,7 +25,7 @@ protected:
     }
 
     Settings settings_;
-    int slot_ = 1;
+    Palette palette_;
     QWidget bar_, eye_, properties_, quick_, test_;
     WindowPlacer placer_;
 };
@@ -53,7 +54,7 @@ TEST_F(WindowPlacerTest, TheQuickPaletteOpensUnderAShowingEyeDropper) {
 
 TEST_F(WindowPlacerTest, ColorPropertiesLinesUpWithTheSelectedSlot) {
     bar_.move(200, 100);
-    slot_ = 10;
+    palette_.Select(10, 0);
     placer_.PlaceColorProperties();
     EXPECT_EQ(properties_.y(), 100 + 254);
 }

@@ -1,5 +1,6 @@
 #include "ui/bar/window_placer.h"
 
+#include "core/palette/palette_list.h"
 #include "core/placement/placement_rules.h"
 #include "core/settings/settings.h"
 #include "platform/window_position_sync.h"
@@ -36,9 +37,8 @@ BarPlacement Measure(QWidget& bar, const QWidget* quickPalette) {
 
 } // namespace
 
-WindowPlacer::WindowPlacer(QWidget& bar, const Settings& settings,
-                           std::function<int()> selectedSlot)
-    : bar_(bar), settings_(settings), selectedSlot_(std::move(selectedSlot)) {}
+WindowPlacer::WindowPlacer(QWidget& bar, const Settings& settings, const Palette& palette)
+    : bar_(bar), settings_(settings), palette_(palette) {}
 
 void WindowPlacer::PlaceEyeDropper() {
     if (eyeDropper_ != nullptr) {
@@ -52,7 +52,7 @@ void WindowPlacer::PlaceColorProperties() {
     if (colorProperties_ != nullptr) {
         Apply(colorProperties_,
               twl::PlaceColorProperties(settings_.snapColorProp, Measure(bar_, quickPalette_),
-                                        selectedSlot_(), colorProperties_->width()));
+                                        palette_.SelectedSlot(), colorProperties_->width()));
     }
 }
 

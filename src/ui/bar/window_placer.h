@@ -3,12 +3,11 @@
 // windows as they are now and moves a window whose Auto Position flag is on. A window that
 // does not exist yet is passed over.
 
-#include <functional>
-
 class QWidget;
 
 namespace twl {
 
+class Palette;
 struct Settings;
 
 class WindowPlacer {
@@ -17,7 +16,8 @@ public:
     // screen into the zones left and right of which the tools open.
     static constexpr int kQuickPaletteWidth = 196;
 
-    WindowPlacer(QWidget& bar, const Settings& settings, std::function<int()> selectedSlot);
+    // The palette tells which slot Color Properties lines up with.
+    WindowPlacer(QWidget& bar, const Settings& settings, const Palette& palette);
 
     void SetEyeDropper(QWidget* window) { eyeDropper_ = window; }
     void SetColorProperties(QWidget* window) { colorProperties_ = window; }
@@ -34,7 +34,7 @@ public:
 private:
     QWidget& bar_;
     const Settings& settings_;
-    std::function<int()> selectedSlot_;
+    const Palette& palette_;
     QWidget* eyeDropper_ = nullptr;
     QWidget* colorProperties_ = nullptr;
     QWidget* quickPalette_ = nullptr;
