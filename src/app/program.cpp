@@ -1,5 +1,6 @@
 #include "app/program.h"
 
+#include "app/error_report.h"
 #include "app/single_instance.h"
 #include "core/startup/autostart.h"
 #include "platform/dialogs.h"
@@ -9,6 +10,7 @@
 #include "ui/bar/bar_actions.h"
 #include "ui/bar/main_bar.h"
 #include "ui/bar/palette_controller.h"
+#include "ui/bar/paste_color.h"
 #include "ui/bar/pick_flow.h"
 #include "ui/bar/tray_icon.h"
 #include "ui/bar/window_placer.h"
@@ -127,6 +129,7 @@ void Program::CreateBarCommands() {
     connect(bar_.get(), &MainBar::moved, this, [this] { placer_->PlaceAll(); });
     connect(actions, &BarActions::eyeDropperRequested, this, &Program::EyeDropperCommand);
     connect(actions, &BarActions::autoCopyNewestRequested, this, &Program::AutoCopyNewest);
+    connect(actions, &BarActions::pasteColorRequested, this, &Program::PasteColorCommand);
     connect(palette_.get(), &PaletteController::slotMenuRequested, actions,
             [actions](QPoint at) { actions->SlotMenu()->popup(at); });
     connect(palette_->Column().Title(), &PressableLabel::pressed, actions,
@@ -151,6 +154,10 @@ void Program::EyeDropperCommand() {
     eyeDropper_->ShowEyeDropper();
     placer_->PlaceEyeDropper();
     placer_->PlaceQuickPalette();
+}
+
+void Program::PasteColorCommand() {
+    RunCommand(services_.dialogs, [this] { PasteColor(services_.clipboard, *palette_); });
 }
 
 void Program::BringForward() {

@@ -88,6 +88,8 @@ public:
     void AutoCopyNewest();
     // The Eye Dropper command: shows the Eye Dropper beside the bar.
     void EyeDropperCommand();
+    // Paste Color; a bad number in the text goes to the general error report.
+    void PasteColorCommand();
 
 signals:
     // The hidden windows are being built, after the Eye Dropper: the later windows build here.

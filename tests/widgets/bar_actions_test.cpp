@@ -157,6 +157,26 @@ TEST_F(BarActionsTest, KeysReachTheirCommandsAndF10OpensTheMenuAtTheTitle) {
     Actions().MainMenu()->hide();
 }
 
+TEST_F(BarActionsTest, PasteColorPutsTheFirstLineOnTopWithoutACopy) {
+    Start({"captureandcopy=1"});
+    clipboard_.text = "#FF0000\r\n#00FF00\n#0000FF";
+    const int sets = clipboard_.sets;
+    Key(Qt::Key_V, Qt::ControlModifier);
+    ASSERT_EQ(Palette().size(), 15u);
+    EXPECT_EQ(Palette()[0], "clRed");
+    EXPECT_EQ(Palette()[1], "clLime");
+    EXPECT_EQ(Palette()[2], "clBlue");
+    EXPECT_EQ(program_->Bar().height(), 15 * 22 + 65);
+    EXPECT_EQ(clipboard_.sets, sets);
+
+    // A bad number stops the paste at its line, keeping the colours of the lines below it.
+    clipboard_.text = "#123456\nRGB(1,2,x)\n#00FFFF";
+    Item("PasteColor2")->trigger();
+    EXPECT_EQ(Palette()[0], "clAqua");
+    EXPECT_EQ(Palette()[1], "clRed");
+    EXPECT_EQ(dialogs_.errors, std::vector<std::string>{"'x' is not a valid integer value."});
+}
+
 TEST_F(BarActionsTest, StayOnTopFromEitherMenuTicksBoth) {
     Start();
     Item("StayonTop2")->trigger();

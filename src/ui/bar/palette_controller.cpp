@@ -5,6 +5,8 @@
 
 #include <QWidget>
 
+#include <algorithm>
+
 namespace twl {
 
 PaletteController::PaletteController(QWidget* bar, Dialogs& dialogs, QObject* parent)
@@ -75,6 +77,17 @@ void PaletteController::AddColorToPalette(TColor color, AutoCopy autoCopy) {
         emit autoCopyDue();
     }
     emit paletteChanged();
+}
+
+void PaletteController::AddColorsToPalette(std::span<const TColor> colors) {
+    if (colors.empty()) {
+        return;
+    }
+    const std::size_t kept = std::min(colors.size(), std::size_t{kPaletteSlotCount});
+    for (const TColor color : colors.last(kept)) {
+        palette_.InsertColorAtTop(color);
+    }
+    Refresh();
 }
 
 void PaletteController::ReplaceSelectedColor(const std::string& text) {

@@ -11,6 +11,7 @@
 
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 
 namespace twl {
@@ -38,6 +39,9 @@ public:
     // The one add operation of every window: the colour becomes slot 1, the bar is repainted
     // and sized, the automatic copy runs (when asked to), then the followers hear of it.
     void AddColorToPalette(TColor color, AutoCopy autoCopy = AutoCopy::Run);
+    // Several colours, each put on top in turn, with no automatic copy; the bar is repainted
+    // once at the end. Only the last twenty can stay, so only those are inserted.
+    void AddColorsToPalette(std::span<const TColor> colors);
     void ReplaceSelectedColor(const std::string& text);
     void RemoveSelectedColor();
     void MovePaletteColor(int from, int to);
