@@ -17,7 +17,8 @@ read -r left top <<<"$(window_position "$bar")"
 
 # Opens the main menu with a right-click on the title and presses the keys given.
 main_menu() {
-    xdotool mousemove --sync $((left + 15)) $((top + 12)) click 3
+    # No --sync: it waits for a move that does not come when the pointer is there already.
+    xdotool mousemove $((left + 15)) $((top + 12)) sleep 0.2 click 3
     sleep 0.5
     xdotool key --delay 100 "$@"
 }
