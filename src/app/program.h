@@ -79,7 +79,6 @@ public:
     BarActions& Actions() { return *actions_; }
     TrayIcon& Tray() { return *tray_; }
     PickFlow& Picks() { return *pickFlow_; }
-    PaletteExports& Exports() { return *exports_; }
 
     // Text and a swatch picture together on the clipboard (the automatic copy with swatch); the
     // palette exports supply it once the windows are built.

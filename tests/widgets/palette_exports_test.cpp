@@ -79,7 +79,6 @@ TEST_F(PaletteExportsTest, CopyItemsOfBothMenusPutThePaletteOnTheClipboard) {
         {"RGB3", "RGB(18,52,86)\r\nRGB(255,255,255)\r\nRGB(0,5,10)\r\n"},
     };
     for (const auto& [item, text] : cases) {
-        clipboard_.image.width = -1;
         Trigger(item);
         EXPECT_EQ(clipboard_.text, text) << item;
         EXPECT_EQ(clipboard_.image.width, 0) << item << " copies text alone";

@@ -13,8 +13,8 @@ namespace twl {
 namespace {
 
 // "Bitmap Image|*.bmp|Photoshop ACO File (*.aco)|*.ACO" becomes Qt's "Bitmap Image (*.bmp)" and
-// "Photoshop ACO File (*.ACO *.aco)": a name that already shows its patterns keeps them once,
-// and a pattern matches file names in either case.
+// "Photoshop ACO File (*.ACO *.aco)": a name that already shows its patterns shows them once,
+// and a pattern in capitals finds the lower-case names as well.
 QStringList QtNameFilters(const std::string& filters) {
     static const QRegularExpression shownPatterns(QStringLiteral("\\s*\\([^()]*\\)$"));
     const QStringList parts = QString::fromStdString(filters).split(QLatin1Char('|'));
