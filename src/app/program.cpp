@@ -10,6 +10,7 @@
 #include "ui/bar/bar_actions.h"
 #include "ui/bar/main_bar.h"
 #include "ui/bar/palette_controller.h"
+#include "ui/bar/palette_exports.h"
 #include "ui/bar/paste_color.h"
 #include "ui/bar/pick_flow.h"
 #include "ui/bar/tray_icon.h"
@@ -140,6 +141,15 @@ void Program::CreateBarCommands() {
                     actions->MainMenu()->popup(event->globalPosition().toPoint());
                 }
             });
+
+    exports_ =
+        std::make_unique<PaletteExports>(palette_->Model(), services_.clipboard, services_.dialogs);
+    PaletteExports* exports = exports_.get();
+    connect(actions, &BarActions::paletteExportRequested, exports, &PaletteExports::RunItem);
+    connect(actions, &BarActions::colorSwatchRequested, exports, &PaletteExports::CopyColorSwatch);
+    SetCopyTextAndSwatch([exports](const std::string& text, TColor color) {
+        exports->CopyTextAndSwatch(text, color);
+    });
 
     tray_ = std::make_unique<TrayIcon>(actions->TrayMenu(), nullptr);
     connect(tray_.get(), &TrayIcon::showRequested, actions, &BarActions::Show);

@@ -23,6 +23,7 @@ class EyeDropperWindow;
 class GlobalHotkey;
 class MainBar;
 class PaletteController;
+class PaletteExports;
 class PickFlow;
 class ScreenReader;
 class Shell;
@@ -79,7 +80,8 @@ public:
     TrayIcon& Tray() { return *tray_; }
     PickFlow& Picks() { return *pickFlow_; }
 
-    // Text and a swatch picture together on the clipboard (the automatic copy with swatch).
+    // Text and a swatch picture together on the clipboard (the automatic copy with swatch); the
+    // palette exports supply it once the windows are built.
     void SetCopyTextAndSwatch(CopyTextAndSwatchFn copy) { copyTextAndSwatch_ = std::move(copy); }
 
     // Shows the main bar and brings it forward (a second copy asks for this).
@@ -122,6 +124,7 @@ private:
     std::unique_ptr<BarActions> actions_;
     std::unique_ptr<TrayIcon> tray_;
     std::unique_ptr<PickFlow> pickFlow_;
+    std::unique_ptr<PaletteExports> exports_;
     bool ended_ = false;
 };
 

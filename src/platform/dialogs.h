@@ -9,6 +9,13 @@
 
 namespace twl {
 
+struct SaveFileRequest {
+    std::string filters;          // "Name|*.ext|Name|*.ext"
+    int filterIndex = 1;          // the filter shown first, 1-based
+    std::string defaultExtension; // ".bmp": added to a name typed without an extension
+    std::string fileName;         // the name the dialog opens with; empty for none
+};
+
 class Dialogs {
 public:
     virtual ~Dialogs() = default;
@@ -18,10 +25,9 @@ public:
     virtual void ShowError(const std::string& text) = 0;
     // The colour chooser in its full form, starting from initial; nullopt when cancelled.
     virtual std::optional<TColor> AskColor(TColor initial) = 0;
-    // The save-file dialog: filters as "Name|*.ext|Name|*.ext", the 1-based filter shown first
-    // and the extension added to a name typed without one. nullopt when cancelled.
-    virtual std::optional<std::string> AskSaveFileName(const std::string& filters, int filterIndex,
-                                                       const std::string& defaultExtension) = 0;
+    // The save-file dialog. It asks before an existing file is replaced; the chosen name, or
+    // nullopt when cancelled.
+    virtual std::optional<std::string> AskSaveFileName(const SaveFileRequest& request) = 0;
 };
 
 } // namespace twl

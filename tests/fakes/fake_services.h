@@ -21,21 +21,15 @@ public:
         colorDialogStarts.push_back(initial);
         return colorAnswer;
     }
-    std::optional<std::string> AskSaveFileName(const std::string& filters, int filterIndex,
-                                               const std::string& defaultExtension) override {
-        saveDialogs.push_back({filters, filterIndex, defaultExtension});
+    std::optional<std::string> AskSaveFileName(const SaveFileRequest& request) override {
+        saveDialogs.push_back(request);
         return saveAnswer;
     }
 
-    struct SaveDialog {
-        std::string filters;
-        int filterIndex;
-        std::string defaultExtension;
-    };
     std::vector<std::string> messages;
     std::vector<std::string> errors;
-    std::vector<SaveDialog> saveDialogs;
-    std::optional<std::string> saveAnswer; // what the next save dialog answers
+    std::vector<SaveFileRequest> saveDialogs; // how each save dialog was opened
+    std::optional<std::string> saveAnswer;    // what the next save dialog answers
     std::vector<TColor> colorDialogStarts;
     std::optional<TColor> colorAnswer; // what the colour dialog answers
 };

@@ -55,21 +55,18 @@ std::optional<std::vector<std::string>> ReadTextLines(const std::filesystem::pat
 bool WriteWholeFile(const std::filesystem::path& path, std::string_view bytes) {
     std::filesystem::path temp = path;
     temp += ".tmp" + std::to_string(::getpid());
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out) {
-            return false;
-        }
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.flush();
-        if (!out) {
-            out.close();
-            std::error_code ignored;
-            std::filesystem::remove(temp, ignored);
-            return false;
-        }
+    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+    if (!out) {
+        return false;
     }
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    // A full disk may only show when the last bytes leave the buffer, at the close.
+    out.close();
     std::error_code ec;
+    if (!out) {
+        std::filesystem::remove(temp, ec);
+        return false;
+    }
     std::filesystem::rename(temp, path, ec);
     if (ec) {
         std::filesystem::remove(temp, ec);

@@ -4,10 +4,37 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QString>
 #include <QStringList>
 
 namespace twl {
+
+namespace {
+
+// "Bitmap Image|*.bmp|Photoshop ACO File (*.aco)|*.ACO" becomes Qt's "Bitmap Image (*.bmp)" and
+// "Photoshop ACO File (*.ACO *.aco)": a name that already shows its patterns shows them once,
+// and a pattern in capitals finds the lower-case names as well.
+QStringList QtNameFilters(const std::string& filters) {
+    static const QRegularExpression shownPatterns(QStringLiteral("\\s*\\([^()]*\\)$"));
+    const QStringList parts = QString::fromStdString(filters).split(QLatin1Char('|'));
+    QStringList qtFilters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QString name = parts[i];
+        name.remove(shownPatterns);
+        QStringList patterns = parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts);
+        for (qsizetype p = 0, count = patterns.size(); p < count; ++p) {
+            if (!patterns.contains(patterns[p].toLower())) {
+                patterns << patterns[p].toLower();
+            }
+        }
+        qtFilters << name + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) +
+                         QLatin1Char(')');
+    }
+    return qtFilters;
+}
+
+} // namespace
 
 void QtDialogs::ShowMessage(const std::string& text) {
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("TWL"), QString::fromStdString(text),
@@ -30,25 +57,23 @@ std::optional<TColor> QtDialogs::AskColor(TColor initial) {
     return MakeColor(chosen.red(), chosen.green(), chosen.blue());
 }
 
-std::optional<std::string> QtDialogs::AskSaveFileName(const std::string& filters, int filterIndex,
-                                                      const std::string& defaultExtension) {
-    // "Bitmap Image|*.bmp|PNG Image|*.png" becomes Qt's "Bitmap Image (*.bmp);;PNG Image (*.png)".
-    const QStringList parts = QString::fromStdString(filters).split(QLatin1Char('|'));
-    QStringList qtFilters;
-    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
-        qtFilters << parts[i] + QStringLiteral(" (") + parts[i + 1] + QLatin1Char(')');
-    }
+std::optional<std::string> QtDialogs::AskSaveFileName(const SaveFileRequest& request) {
     QFileDialog dialog;
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilters(qtFilters);
-    if (filterIndex >= 1 && filterIndex <= qtFilters.size()) {
-        dialog.selectNameFilter(qtFilters[filterIndex - 1]);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
+    const QStringList filters = QtNameFilters(request.filters);
+    dialog.setNameFilters(filters);
+    if (request.filterIndex >= 1 && request.filterIndex <= filters.size()) {
+        dialog.selectNameFilter(filters[request.filterIndex - 1]);
     }
-    QString extension = QString::fromStdString(defaultExtension);
+    QString extension = QString::fromStdString(request.defaultExtension);
     if (extension.startsWith(QLatin1Char('.'))) {
         extension.remove(0, 1);
     }
     dialog.setDefaultSuffix(extension);
+    if (!request.fileName.empty()) {
+        dialog.selectFile(QString::fromStdString(request.fileName));
+    }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }

@@ -9,8 +9,7 @@ public:
     void ShowMessage(const std::string& text) override;
     void ShowError(const std::string& text) override;
     std::optional<TColor> AskColor(TColor initial) override;
-    std::optional<std::string> AskSaveFileName(const std::string& filters, int filterIndex,
-                                               const std::string& defaultExtension) override;
+    std::optional<std::string> AskSaveFileName(const SaveFileRequest& request) override;
 };
 
 } // namespace twl

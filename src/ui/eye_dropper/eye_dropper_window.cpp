@@ -308,8 +308,8 @@ void EyeDropperWindow::CopyImage() {
 
 void EyeDropperWindow::SaveImageAs(ImageFormat format) {
     const int filterIndex = format == ImageFormat::Bmp ? 1 : format == ImageFormat::Png ? 2 : 3;
-    const auto path = dialogs_.AskSaveFileName("Bitmap Image|*.bmp|PNG Image|*.png|GIF Image|*.gif",
-                                               filterIndex, ".bmp");
+    const auto path = dialogs_.AskSaveFileName(
+        {"Bitmap Image|*.bmp|PNG Image|*.png|GIF Image|*.gif", filterIndex, ".bmp", ""});
     if (!path) {
         return;
     }

@@ -1,0 +1,142 @@
+#include "ui/bar/palette_exports.h"
+
+#include "core/base/text_file.h"
+#include "core/palette/palette_list.h"
+#include "platform/clipboard.h"
+#include "platform/dialogs.h"
+#include "platform/qt_conversions.h"
+#include "ui/common/color_copy.h"
+#include "ui/common/image_files.h"
+#include "ui/common/swatch_picture.h"
+
+#include <vector>
+
+namespace twl {
+
+namespace {
+
+using Run = void (*)(PaletteExports& exports);
+
+struct ExportItem {
+    const char* name;
+    Run run;
+};
+
+template <SwatchTarget Target> void Swatches(PaletteExports& e) {
+    e.RenderPaletteSwatches(Target);
+}
+
+template <PaletteTextForm Form> void Text(PaletteExports& e) {
+    e.CopyPaletteAs(Form);
+}
+
+void Photoshop(PaletteExports& e) {
+    e.ExportPhotoshopSwatches();
+}
+
+void ColorListFile(PaletteExports& e) {
+    e.ExportColorList();
+}
+
+// Each export's main-menu item, then its tray-menu item.
+const ExportItem kItems[] = {
+    {"CopyAllasBitmap1", Swatches<SwatchTarget::Clipboard>},
+    {"CopyAllasBitmap2", Swatches<SwatchTarget::Clipboard>},
+    {"HEX1", Text<PaletteTextForm::Hex>},
+    {"HEX3", Text<PaletteTextForm::Hex>},
+    {"HEXwith1", Text<PaletteTextForm::HexWithHash>},
+    {"HEXwith3", Text<PaletteTextForm::HexWithHash>},
+    {"RGB1", Text<PaletteTextForm::Rgb>},
+    {"RGB3", Text<PaletteTextForm::Rgb>},
+    {"PortableNetworkGraphicsFile1", Swatches<SwatchTarget::Png>},
+    {"PortableNetworkGraphicsFile2", Swatches<SwatchTarget::Png>},
+    {"WindowsBitmapFile1", Swatches<SwatchTarget::Bmp>},
+    {"WindowsBitmapFilebmp1", Swatches<SwatchTarget::Bmp>},
+    {"GraphicsInterchangeFormat1", Swatches<SwatchTarget::Gif>},
+    {"GraphicsInterchangeFormatgif1", Swatches<SwatchTarget::Gif>},
+    {"PhotoShopSwatches1", Photoshop},
+    {"PhotoShopSwatches2", Photoshop},
+    {"VTOrlinColorList1", ColorListFile},
+    {"VTOrlinColorList2", ColorListFile},
+};
+
+} // namespace
+
+PaletteExports::PaletteExports(const Palette& palette, Clipboard& clipboard, Dialogs& dialogs,
+                               QObject* parent)
+    : QObject(parent), palette_(palette), clipboard_(clipboard), dialogs_(dialogs),
+      photoshopDialog_(dialogs, "Photoshop ACO File (*.aco)|*.ACO", ".aco"),
+      colorListDialog_(dialogs, "VT Orlin 1.5 Color List|*.cll", ".cll"),
+      swatchDialog_(dialogs, "Bitmap Image|*.bmp|PNG Image|*.png|GIF Image|*.gif", ".bmp") {}
+
+void PaletteExports::RunItem(const QString& item) {
+    for (const ExportItem& entry : kItems) {
+        if (item == QLatin1String(entry.name)) {
+            entry.run(*this);
+            return;
+        }
+    }
+}
+
+void PaletteExports::ExportPhotoshopSwatches() {
+    if (palette_.Count() == 0) {
+        dialogs_.ShowMessage(std::string(kNoColorsToExportText));
+        return;
+    }
+    if (const auto path = photoshopDialog_.Run()) {
+        WriteOrReport(*path, PhotoshopSwatches(PaletteColors(palette_.PaletteList())));
+    }
+}
+
+void PaletteExports::ExportColorList() {
+    if (const auto path = colorListDialog_.Run()) {
+        WriteOrReport(*path, ColorList(PaletteColors(palette_.PaletteList())));
+    }
+}
+
+void PaletteExports::CopyPaletteAs(PaletteTextForm form) {
+    CopyTextToClipboard(clipboard_, PaletteText(PaletteColors(palette_.PaletteList()), form));
+}
+
+void PaletteExports::RenderPaletteSwatches(SwatchTarget target) {
+    const PixelImage picture = DrawSwatchPicture(PaletteColors(palette_.PaletteList()));
+    swatchDialog_.ClearFileName();
+    ImageFormat format = ImageFormat::Bmp;
+    int filterIndex = 1;
+    switch (target) {
+    case SwatchTarget::Clipboard:
+        clipboard_.SetImage(picture);
+        return;
+    case SwatchTarget::Bmp:
+        break;
+    case SwatchTarget::Png:
+        format = ImageFormat::Png;
+        filterIndex = 2;
+        break;
+    case SwatchTarget::Gif:
+        format = ImageFormat::Gif;
+        filterIndex = 3;
+        break;
+    }
+    if (const auto path = swatchDialog_.Run(filterIndex)) {
+        if (!SaveImage(*path, ToQImage(picture), format)) {
+            dialogs_.ShowMessage(std::string(kCannotSaveFileText));
+        }
+    }
+}
+
+void PaletteExports::CopyColorSwatch(TColor color) {
+    clipboard_.SetImage(DrawSwatchPicture(std::vector<TColor>{color}));
+}
+
+void PaletteExports::CopyTextAndSwatch(const std::string& text, TColor color) {
+    clipboard_.SetTextAndImage(text, DrawSwatchPicture(std::vector<TColor>{color}));
+}
+
+void PaletteExports::WriteOrReport(const std::string& path, std::string_view bytes) {
+    if (!WriteWholeFile(path, bytes)) {
+        dialogs_.ShowMessage(std::string(kCannotSaveFileText));
+    }
+}
+
+} // namespace twl
