@@ -12,6 +12,7 @@
 #include "ui/bar/pick_flow.h"
 #include "ui/bar/tray_icon.h"
 #include "ui/bar/window_placer.h"
+#include "ui/color_properties/color_properties_window.h"
 #include "ui/common/help_page.h"
 #include "ui/eye_dropper/eye_dropper_window.h"
 
@@ -97,6 +98,7 @@ bool Program::Start() {
 
 void Program::CreateOtherWindows() {
     CreateEyeDropper();
+    CreateColorProperties();
     CreateBarCommands();
     emit creatingWindows();
 }
@@ -116,6 +118,36 @@ void Program::CreateEyeDropper() {
     connect(this, &Program::collectingSettings, eye, &EyeDropperWindow::CollectSettings);
 }
 
+void Program::CreateColorProperties() {
+    colorProperties_ = std::make_unique<ColorPropertiesWindow>(
+        settings_, formats_, *palette_, services_.clipboard, CurrentScreenInfo());
+    ColorPropertiesWindow* properties = colorProperties_.get();
+    properties->ShowColorProperties(palette_->CurrentColor());
+    placer_->SetColorProperties(properties);
+    PaletteController* palette = palette_.get();
+    connect(palette, &PaletteController::showColorProperties, properties,
+            &ColorPropertiesWindow::ShowColorProperties);
+    connect(palette, &PaletteController::endHexEdit, properties,
+            &ColorPropertiesWindow::EndHexEdit);
+    connect(palette, &PaletteController::openColorProperties, properties,
+            &ColorPropertiesWindow::ShowWindow);
+    connect(palette, &PaletteController::placeColorProperties, this,
+            [this] { placer_->PlaceColorProperties(); });
+    connect(properties, &ColorPropertiesWindow::colorPicked, palette,
+            [palette](TColor color) { palette->AddColorToPalette(color); });
+    connect(properties, &ColorPropertiesWindow::colorPropertiesRequested, this,
+            &Program::ColorPropertiesCommand);
+    connect(eyeDropper_.get(), &EyeDropperWindow::colorPropertiesRequested, this,
+            &Program::ColorPropertiesCommand);
+    connect(properties, &ColorPropertiesWindow::eyeDropperRequested, this,
+            &Program::EyeDropperCommand);
+    connect(properties, &ColorPropertiesWindow::helpRequested, this, [this](const QString& page) {
+        OpenHelpPage(services_.shell, folders_.programFolder, page.toStdString());
+    });
+    connect(this, &Program::collectingSettings, properties,
+            &ColorPropertiesWindow::CollectSettings);
+}
+
 void Program::CreateBarCommands() {
     actions_ = std::make_unique<BarActions>(
         *bar_, *palette_, settings_, formats_,
@@ -123,9 +155,11 @@ void Program::CreateBarCommands() {
         folders_.programFolder);
     BarActions* actions = actions_.get();
     actions->AddToolWindow(eyeDropper_.get());
+    actions->AddToolWindow(colorProperties_.get());
     connect(bar_.get(), &MainBar::keyPressed, actions, &BarActions::HandleKey);
     connect(bar_.get(), &MainBar::moved, this, [this] { placer_->PlaceAll(); });
     connect(actions, &BarActions::eyeDropperRequested, this, &Program::EyeDropperCommand);
+    connect(actions, &BarActions::colorPropertiesRequested, this, &Program::ColorPropertiesCommand);
     connect(actions, &BarActions::autoCopyNewestRequested, this, &Program::AutoCopyNewest);
     connect(palette_.get(), &PaletteController::slotMenuRequested, actions,
             [actions](QPoint at) { actions->SlotMenu()->popup(at); });
@@ -151,6 +185,11 @@ void Program::EyeDropperCommand() {
     eyeDropper_->ShowEyeDropper();
     placer_->PlaceEyeDropper();
     placer_->PlaceQuickPalette();
+}
+
+void Program::ColorPropertiesCommand() {
+    colorProperties_->ShowWindow();
+    placer_->PlaceColorProperties();
 }
 
 void Program::BringForward() {

@@ -18,6 +18,7 @@ namespace twl {
 
 class BarActions;
 class Clipboard;
+class ColorPropertiesWindow;
 class Dialogs;
 class EyeDropperWindow;
 class GlobalHotkey;
@@ -75,6 +76,7 @@ public:
     // The windows built after the bar; they exist once WindowsReady().
     bool WindowsReady() const { return eyeDropper_ != nullptr; }
     EyeDropperWindow& EyeDropper() { return *eyeDropper_; }
+    ColorPropertiesWindow& ColorProperties() { return *colorProperties_; }
     BarActions& Actions() { return *actions_; }
     TrayIcon& Tray() { return *tray_; }
     PickFlow& Picks() { return *pickFlow_; }
@@ -88,6 +90,8 @@ public:
     void AutoCopyNewest();
     // The Eye Dropper command: shows the Eye Dropper beside the bar.
     void EyeDropperCommand();
+    // F7: shows Color Properties beside the selected slot.
+    void ColorPropertiesCommand();
 
 signals:
     // The hidden windows are being built, after the Eye Dropper: the later windows build here.
@@ -103,6 +107,7 @@ private:
     // The windows that stay hidden at start, and the commands that reach them.
     void CreateOtherWindows();
     void CreateEyeDropper();
+    void CreateColorProperties();
     void CreateBarCommands();
 
     Services services_;
@@ -117,6 +122,7 @@ private:
     std::unique_ptr<PaletteController> palette_;
     std::unique_ptr<WindowPlacer> placer_;
     std::unique_ptr<EyeDropperWindow> eyeDropper_;
+    std::unique_ptr<ColorPropertiesWindow> colorProperties_;
     std::unique_ptr<BarActions> actions_;
     std::unique_ptr<TrayIcon> tray_;
     std::unique_ptr<PickFlow> pickFlow_;
