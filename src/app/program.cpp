@@ -15,6 +15,7 @@
 #include "ui/bar/pick_flow.h"
 #include "ui/bar/tray_icon.h"
 #include "ui/bar/window_placer.h"
+#include "ui/color_properties/color_properties_window.h"
 #include "ui/common/help_page.h"
 #include "ui/eye_dropper/eye_dropper_window.h"
 
@@ -100,6 +101,7 @@ bool Program::Start() {
 
 void Program::CreateOtherWindows() {
     CreateEyeDropper();
+    CreateColorProperties();
     CreateBarCommands();
     emit creatingWindows();
 }
@@ -119,6 +121,36 @@ void Program::CreateEyeDropper() {
     connect(this, &Program::collectingSettings, eye, &EyeDropperWindow::CollectSettings);
 }
 
+void Program::CreateColorProperties() {
+    colorProperties_ = std::make_unique<ColorPropertiesWindow>(
+        settings_, formats_, *palette_, services_.clipboard, CurrentScreenInfo());
+    ColorPropertiesWindow* properties = colorProperties_.get();
+    properties->ShowColorProperties(palette_->CurrentColor());
+    placer_->SetColorProperties(properties);
+    PaletteController* palette = palette_.get();
+    connect(palette, &PaletteController::showColorProperties, properties,
+            &ColorPropertiesWindow::ShowColorProperties);
+    connect(palette, &PaletteController::endHexEdit, properties,
+            &ColorPropertiesWindow::EndHexEdit);
+    connect(palette, &PaletteController::openColorProperties, properties,
+            &ColorPropertiesWindow::ShowWindow);
+    connect(palette, &PaletteController::placeColorProperties, this,
+            [this] { placer_->PlaceColorProperties(); });
+    connect(properties, &ColorPropertiesWindow::colorPicked, palette,
+            [palette](TColor color) { palette->AddColorToPalette(color); });
+    connect(properties, &ColorPropertiesWindow::colorPropertiesRequested, this,
+            &Program::ColorPropertiesCommand);
+    connect(eyeDropper_.get(), &EyeDropperWindow::colorPropertiesRequested, this,
+            &Program::ColorPropertiesCommand);
+    connect(properties, &ColorPropertiesWindow::eyeDropperRequested, this,
+            &Program::EyeDropperCommand);
+    connect(properties, &ColorPropertiesWindow::helpRequested, this, [this](const QString& page) {
+        OpenHelpPage(services_.shell, folders_.programFolder, page.toStdString());
+    });
+    connect(this, &Program::collectingSettings, properties,
+            &ColorPropertiesWindow::CollectSettings);
+}
+
 void Program::CreateBarCommands() {
     actions_ = std::make_unique<BarActions>(
         *bar_, *palette_, settings_, formats_,
@@ -126,9 +158,11 @@ void Program::CreateBarCommands() {
         folders_.programFolder);
     BarActions* actions = actions_.get();
     actions->AddToolWindow(eyeDropper_.get());
+    actions->AddToolWindow(colorProperties_.get());
     connect(bar_.get(), &MainBar::keyPressed, actions, &BarActions::HandleKey);
     connect(bar_.get(), &MainBar::moved, this, [this] { placer_->PlaceAll(); });
     connect(actions, &BarActions::eyeDropperRequested, this, &Program::EyeDropperCommand);
+    connect(actions, &BarActions::colorPropertiesRequested, this, &Program::ColorPropertiesCommand);
     connect(actions, &BarActions::autoCopyNewestRequested, this, &Program::AutoCopyNewest);
     connect(actions, &BarActions::pasteColorRequested, this, &Program::PasteColorCommand);
     connect(palette_.get(), &PaletteController::slotMenuRequested, actions,
@@ -147,6 +181,8 @@ void Program::CreateBarCommands() {
     PaletteExports* exports = exports_.get();
     connect(actions, &BarActions::paletteExportRequested, exports, &PaletteExports::RunItem);
     connect(actions, &BarActions::colorSwatchRequested, exports, &PaletteExports::CopyColorSwatch);
+    connect(colorProperties_.get(), &ColorPropertiesWindow::colorSwatchRequested, exports,
+            &PaletteExports::CopyColorSwatch);
     SetCopyTextAndSwatch([exports](const std::string& text, TColor color) {
         exports->CopyTextAndSwatch(text, color);
     });
@@ -157,6 +193,7 @@ void Program::CreateBarCommands() {
 
     pickFlow_ =
         std::make_unique<PickFlow>(*bar_, *palette_, *eyeDropper_, settings_, services_.hotkey);
+    pickFlow_->AddOwnWindow(colorProperties_.get());
     pickFlow_->RegisterHotkey();
 }
 
@@ -168,6 +205,11 @@ void Program::EyeDropperCommand() {
 
 void Program::PasteColorCommand() {
     RunCommand(services_.dialogs, [this] { PasteColor(services_.clipboard, *palette_); });
+}
+
+void Program::ColorPropertiesCommand() {
+    colorProperties_->ShowWindow();
+    placer_->PlaceColorProperties();
 }
 
 void Program::BringForward() {

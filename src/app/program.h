@@ -18,6 +18,7 @@ namespace twl {
 
 class BarActions;
 class Clipboard;
+class ColorPropertiesWindow;
 class Dialogs;
 class EyeDropperWindow;
 class GlobalHotkey;
@@ -76,6 +77,7 @@ public:
     // The windows built after the bar; they exist once WindowsReady().
     bool WindowsReady() const { return eyeDropper_ != nullptr; }
     EyeDropperWindow& EyeDropper() { return *eyeDropper_; }
+    ColorPropertiesWindow& ColorProperties() { return *colorProperties_; }
     BarActions& Actions() { return *actions_; }
     TrayIcon& Tray() { return *tray_; }
     PickFlow& Picks() { return *pickFlow_; }
@@ -92,6 +94,8 @@ public:
     void EyeDropperCommand();
     // Paste Color; a bad number in the text goes to the general error report.
     void PasteColorCommand();
+    // F7: shows Color Properties beside the selected slot.
+    void ColorPropertiesCommand();
 
 signals:
     // The hidden windows are being built, after the Eye Dropper: the later windows build here.
@@ -107,6 +111,7 @@ private:
     // The windows that stay hidden at start, and the commands that reach them.
     void CreateOtherWindows();
     void CreateEyeDropper();
+    void CreateColorProperties();
     void CreateBarCommands();
 
     Services services_;
@@ -121,6 +126,7 @@ private:
     std::unique_ptr<PaletteController> palette_;
     std::unique_ptr<WindowPlacer> placer_;
     std::unique_ptr<EyeDropperWindow> eyeDropper_;
+    std::unique_ptr<ColorPropertiesWindow> colorProperties_;
     std::unique_ptr<BarActions> actions_;
     std::unique_ptr<TrayIcon> tray_;
     std::unique_ptr<PickFlow> pickFlow_;

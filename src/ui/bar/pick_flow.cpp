@@ -38,14 +38,17 @@ PickFlow::PickFlow(MainBar& bar, PaletteController& palette, EyeDropperWindow& e
 
     // X11 shows the program's own windows in a screen read: the magnifier leaves them out.
     // Their places are checked with the X server once as a pick begins, not on every tick.
+    ownWindows_ = {&bar_, &eyeDropper_};
     connect(&eyeDropper, &EyeDropperWindow::pickStarting, this, [this] {
-        SyncWindowPosition(bar_);
-        SyncWindowPosition(eyeDropper_);
+        for (QWidget* window : ownWindows_) {
+            if (window != nullptr) {
+                SyncWindowPosition(*window);
+            }
+        }
     });
     eyeDropper.Sampler().SetOwnWindows([this](std::vector<Rect>& own) {
-        for (const QWidget* window :
-             {static_cast<QWidget*>(&bar_), static_cast<QWidget*>(&eyeDropper_)}) {
-            if (window->isVisible()) {
+        for (const QWidget* window : ownWindows_) {
+            if (window != nullptr && window->isVisible()) {
                 const QRect frame = window->frameGeometry();
                 own.push_back({frame.x(), frame.y(), frame.width(), frame.height()});
             }

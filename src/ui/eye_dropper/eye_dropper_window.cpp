@@ -12,6 +12,7 @@
 #include "platform/window_position_sync.h"
 #include "ui/common/filled_box.h"
 #include "ui/common/pressable_label.h"
+#include "ui/common/tool_pictures.h"
 #include "ui/eye_dropper/eye_dropper_pictures.h"
 #include "ui/eye_dropper/magnifier_view.h"
 
@@ -90,7 +91,7 @@ void EyeDropperWindow::BuildComponents() {
 
     menuButton_ = new PressableLabel(this);
     menuButton_->setObjectName(QStringLiteral("EyeMenuBTN"));
-    menuButton_->setPixmap(MenuGlyph());
+    menuButton_->setPixmap(MenuGlyph(16, 14));
     connect(menuButton_, &PressableLabel::pressed, this, [this] {
         menus_.WindowMenu()->popup(menuButton_->mapToGlobal(QPoint(0, menuButton_->height())));
     });
