@@ -3,10 +3,8 @@
 
 #include "app/program.h"
 #include "core/base/text_file.h"
-#include "fake_screen.h"
-#include "fake_services.h"
 #include "find_child.h"
-#include "temp_folder.h"
+#include "program_on_fakes.h"
 #include "ui/bar/bar_actions.h"
 #include "ui/bar/main_bar.h"
 #include "ui/bar/palette_controller.h"
@@ -31,23 +29,13 @@ QStringList Captions(const QMenu* menu) {
     return captions;
 }
 
-class BarActionsTest : public ::testing::Test {
+class BarActionsTest : public ProgramOnFakes {
 protected:
     void Start(const std::vector<std::string>& settings = {}) {
-        environment_.appDataFolder = home_.Path() / "config";
-        environment_.programFolder = "/opt/twl/";
-        environment_.programPath = "/opt/twl/tintwell";
-        environment_.autostartFolder = home_.Path() / "autostart";
-        environment_.useInstanceGuard = false;
         if (!settings.empty()) {
-            std::filesystem::create_directories(home_.Path() / "config/Vantrel/TWL");
-            std::vector<std::string> lines{"program=twl"};
-            lines.insert(lines.end(), settings.begin(), settings.end());
-            WriteTextLines(home_.Path() / "config/Vantrel/TWL/set.set", lines);
+            WriteSettings(settings);
         }
-        program_ = std::make_unique<Program>(
-            Services{dialogs_, shell_, clipboard_, screen_, hotkey_}, environment_);
-        ASSERT_TRUE(program_->Start());
+        StartProgram();
     }
     BarActions& Actions() { return program_->Actions(); }
     QAction* Item(const char* name) { return Actions().Item(QString::fromLatin1(name)); }
@@ -56,15 +44,6 @@ protected:
         QApplication::sendEvent(&program_->Bar(), &press);
     }
     std::vector<std::string> Palette() { return program_->Palette().Model().PaletteList(); }
-
-    TempFolder home_;
-    ProgramEnvironment environment_;
-    FakeDialogs dialogs_;
-    FakeShell shell_;
-    FakeClipboard clipboard_;
-    FakeScreen screen_{1280, 1024, 0x336699};
-    FakeGlobalHotkey hotkey_;
-    std::unique_ptr<Program> program_;
 };
 
 TEST_F(BarActionsTest, MenusListTheirItemsInOrder) {

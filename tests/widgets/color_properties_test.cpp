@@ -8,6 +8,7 @@
 #include "fake_screen.h"
 #include "fake_services.h"
 #include "find_child.h"
+#include "program_on_fakes.h"
 #include "temp_folder.h"
 #include "ui/bar/bar_actions.h"
 #include "ui/bar/main_bar.h"
@@ -303,29 +304,12 @@ TEST_F(ColorPropertiesTest, StoredPositionAndFlagsAreReadAtCreationAndThePositio
 }
 
 // The window inside the whole program on in-memory services.
-class ColorPropertiesProgramTest : public ::testing::Test {
+class ColorPropertiesProgramTest : public ProgramOnFakes {
 protected:
-    void SetUp() override {
-        environment_.appDataFolder = home_.Path() / "config";
-        environment_.programFolder = "/opt/twl/";
-        environment_.autostartFolder = home_.Path() / "autostart";
-        environment_.useInstanceGuard = false;
-        program_ = std::make_unique<Program>(
-            Services{dialogs_, shell_, clipboard_, screen_, hotkey_}, environment_);
-        ASSERT_TRUE(program_->Start());
-    }
+    void SetUp() override { StartProgram(); }
     ColorPropertiesWindow& Window() { return program_->ColorProperties(); }
     QWidget* Slot(int slot) { return program_->Palette().Column().Swatch(slot); }
     const std::vector<std::string>& Lines() { return program_->Palette().Model().PaletteList(); }
-
-    TempFolder home_;
-    ProgramEnvironment environment_;
-    FakeDialogs dialogs_;
-    FakeShell shell_;
-    FakeClipboard clipboard_;
-    FakeScreen screen_{1280, 1024, 0x336699};
-    FakeGlobalHotkey hotkey_;
-    std::unique_ptr<Program> program_;
 };
 
 TEST_F(ColorPropertiesProgramTest, ALeftPressOnASlotShowsItsColourBesideTheSlot) {

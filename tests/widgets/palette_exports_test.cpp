@@ -4,9 +4,7 @@
 #include "app/program.h"
 #include "core/base/text_file.h"
 #include "core/export/swatch_image.h"
-#include "fake_screen.h"
-#include "fake_services.h"
-#include "temp_folder.h"
+#include "program_on_fakes.h"
 #include "ui/bar/bar_actions.h"
 #include "ui/bar/palette_controller.h"
 #include "ui/common/swatch_picture.h"
@@ -24,25 +22,13 @@ namespace fs = std::filesystem;
 const std::vector<std::string> kThreeColours{"$00563412", "clWhite", "$000A0500"};
 const std::string kIsd2Filters = "Bitmap Image|*.bmp|PNG Image|*.png|GIF Image|*.gif";
 
-class PaletteExportsTest : public ::testing::Test {
+class PaletteExportsTest : public ProgramOnFakes {
 protected:
     void Start(const std::vector<std::string>& palette,
                const std::vector<std::string>& settings = {}) {
-        const fs::path user = home_.Path() / "config/Vantrel/TWL";
-        fs::create_directories(user);
-        ASSERT_TRUE(WriteTextLines(user / "colorset.dat", palette));
-        std::vector<std::string> lines{"program=twl"};
-        lines.insert(lines.end(), settings.begin(), settings.end());
-        ASSERT_TRUE(WriteTextLines(user / "set.set", lines));
-        ProgramEnvironment environment;
-        environment.appDataFolder = home_.Path() / "config";
-        environment.programFolder = "/opt/twl/";
-        environment.programPath = "/opt/twl/tintwell";
-        environment.autostartFolder = home_.Path() / "autostart";
-        environment.useInstanceGuard = false;
-        program_ = std::make_unique<Program>(
-            Services{dialogs_, shell_, clipboard_, screen_, hotkey_}, environment);
-        ASSERT_TRUE(program_->Start());
+        WritePalette(palette);
+        WriteSettings(settings);
+        StartProgram();
     }
     void Trigger(const std::string& item) {
         program_->Actions().Item(QString::fromStdString(item))->trigger();
@@ -58,14 +44,7 @@ protected:
             std::distance(fs::directory_iterator(out_.Path()), fs::directory_iterator()));
     }
 
-    TempFolder home_;
     TempFolder out_;
-    FakeDialogs dialogs_;
-    FakeShell shell_;
-    FakeClipboard clipboard_;
-    FakeScreen screen_{1280, 1024, 0x336699};
-    FakeGlobalHotkey hotkey_;
-    std::unique_ptr<Program> program_;
 };
 
 TEST_F(PaletteExportsTest, CopyItemsOfBothMenusPutThePaletteOnTheClipboard) {
