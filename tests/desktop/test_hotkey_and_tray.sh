@@ -4,10 +4,7 @@
 source "$(dirname "$0")/lib.sh"
 start_desktop
 xsetroot -solid '#336699'
-trayer --edge top --align right --widthtype request --height 24 --SetDockType true \
-    >/dev/null 2>&1 &
-started_pids+=($!)
-sleep 0.5
+start_tray
 
 mkdir -p "$user_folder"
 printf 'program=twl\r\ncaptureandcopy=1\r\nACopyonHotkey=1\r\ncopyas=HEX with #\r\n' \
