@@ -37,6 +37,7 @@ trap cleanup EXIT
 
 # Runs the shell command $2 every 0.05 s until it succeeds; false if it still fails after $1
 # (whole) seconds. The command is evaluated anew each time, so it may read windows and files.
+# Before a check of what it waits for, a timeout is left to the check to report.
 poll() {
     local poll_end=$((${EPOCHREALTIME//[!0-9]/} + $1 * 1000000))
     until eval "$2"; do
@@ -122,14 +123,12 @@ wait_for_bar() { wait_for_window '^TWL$'; }
 # True once the main bar shows (waits up to 10 s).
 bar_shows() { wait_for_bar >/dev/null; }
 
+# True while one of the program's popup menus shows: unlike its other windows, the window
+# manager leaves them as children of the root.
+menu_shows() { xdotool search --maxdepth 1 --onlyvisible --classname tintwell >/dev/null 2>&1; }
+
 # Waits up to $2 seconds (default 10) for process $1 to end; false if it is still running.
 wait_for_exit() { poll "${2:-10}" "! kill -0 $1 2>/dev/null"; }
-
-# Waits up to 10 s for a file to exist.
-wait_for_file() {
-    local file=$1
-    poll 10 '[ -e "$file" ]'
-}
 
 check() { # check "what" command...
     local what=$1
