@@ -123,12 +123,18 @@ wait_for_bar() { wait_for_window '^TWL$'; }
 # True once the main bar shows (waits up to 10 s).
 bar_shows() { wait_for_bar >/dev/null; }
 
+# True while the main bar is not shown.
+bar_hidden() { ! xdotool search --onlyvisible --name '^TWL$' 2>/dev/null | grep -q .; }
+
 # True while one of the program's popup menus shows: unlike its other windows, the window
 # manager leaves them as children of the root.
 menu_shows() { xdotool search --maxdepth 1 --onlyvisible --classname tintwell >/dev/null 2>&1; }
 
 # Waits up to $2 seconds (default 10) for process $1 to end; false if it is still running.
 wait_for_exit() { poll "${2:-10}" "! kill -0 $1 2>/dev/null"; }
+
+# Prints the text on the X clipboard.
+clipboard() { xclip -o -selection clipboard 2>/dev/null; }
 
 check() { # check "what" command...
     local what=$1
