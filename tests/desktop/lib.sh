@@ -26,6 +26,7 @@ cleanup() {
     fi
     rm -rf "$work"
 }
+
 # True once every process the test started has ended.
 all_ended() {
     local pid
@@ -109,7 +110,7 @@ start_program() {
     started_pids+=($twl_pid)
 }
 
-# Prints the id of the program's shown window whose name matches $1, waiting up to 10 s for it.
+# Prints the id of a shown window whose name matches $1, waiting up to 10 s for it.
 wait_for_window() {
     local name=$1 id=
     poll 10 'id=$(xdotool search --onlyvisible --name "$name" 2>/dev/null | head -n 1)
