@@ -175,7 +175,11 @@ screen_pixel() {
 }
 
 # Prints the window's "width height" and "x y".
-window_size() { xwininfo -id "$1" | sed -nE 's/^ *(Width|Height): ([0-9]+)/\2/p' | tr '\n' ' '; }
+window_size() { window_info "$1" | sed -nE 's/^ *(Width|Height): ([0-9]+)/\2/p' | tr '\n' ' '; }
 window_position() {
-    xwininfo -id "$1" | sed -nE 's/^ *Absolute upper-left (X|Y): +(-?[0-9]+)/\2/p' | tr '\n' ' '
+    window_info "$1" | sed -nE 's/^ *Absolute upper-left (X|Y): +(-?[0-9]+)/\2/p' | tr '\n' ' '
 }
+# Prints the window's map state: IsViewable, IsUnMapped or IsUnviewable; nothing if it is gone.
+map_state() { window_info "$1" 2>/dev/null | sed -nE 's/^ *Map State: //p'; }
+# Without an id xwininfo would wait for a click on a window.
+window_info() { [ -n "$1" ] && xwininfo -id "$1"; }
