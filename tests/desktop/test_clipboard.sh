@@ -22,7 +22,7 @@ start_program
 bar=$(wait_for_bar)
 # Esc after Ctrl+C: once the bar hides, the program has handled both keys.
 xdotool windowfocus --sync "$bar" key ctrl+c Escape
-wait_for 5 bar_hidden "the bar to hide"
+wait_for 5 '[ "$(map_state "$bar")" = IsUnMapped ]' "the bar to hide"
 got=$(clipboard)
 check "with Auto Copy off the clipboard keeps its text (got '$got')" test "$got" = "keep me"
 finish

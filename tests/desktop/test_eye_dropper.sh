@@ -8,7 +8,7 @@ start_program
 bar=$(wait_for_bar)
 check "the main bar appears" test -n "$bar"
 read -r left top <<<"$(window_position "$bar")"
-bar_height() { window_size "$bar" | cut -d ' ' -f 2; }
+bar_height() { window_size "$bar" | cut -d ' ' -f 2 | grep . || echo 0; }
 
 # Press on the eye-dropper button, drag over the desktop, release there.
 height=$(bar_height)

@@ -56,9 +56,9 @@ start_program
 bar=$(wait_for_bar)
 # The hotkey brings a hidden bar back: once it shows again, the key has been handled.
 xdotool windowfocus --sync "$bar" key Escape
-wait_for 5 bar_hidden "Esc to hide the bar"
+wait_for 5 '[ "$(map_state "$bar")" = IsUnMapped ]' "Esc to hide the bar"
 xdotool key super+q
-wait_for 5 "! bar_hidden" "the hotkey to bring the bar back"
+wait_for 5 '[ "$(map_state "$bar")" = IsViewable ]' "the hotkey to bring the bar back"
 check "closing ends the program" close_program
 check "with Auto Copy off the hotkey adds nothing" \
     test "$(wc -l <"$user_folder/colorset.dat")" = "$lines_before"
