@@ -1,11 +1,10 @@
 """Holds a key combination grabbed on the root window, as another program would, until killed.
+Prints "grabbed" once it holds it and "pressed" each time the combination reaches it.
 
 Usage: grab_key.py KEYSYM-NAME MODIFIER-MASK   (Mod4Mask is 64)
 """
 import ctypes
-import signal
 import sys
-import time
 
 xlib = ctypes.CDLL("libX11.so.6")
 xlib.XOpenDisplay.restype = ctypes.c_void_p
@@ -19,6 +18,8 @@ xlib.XKeysymToKeycode.argtypes = [ctypes.c_void_p, ctypes.c_ulong]
 xlib.XGrabKey.argtypes = [ctypes.c_void_p, ctypes.c_int, ctypes.c_uint, ctypes.c_ulong,
                           ctypes.c_int, ctypes.c_int, ctypes.c_int]
 xlib.XSync.argtypes = [ctypes.c_void_p, ctypes.c_int]
+xlib.XNextEvent.argtypes = [ctypes.c_void_p, ctypes.c_void_p]
+KEY_PRESS = 2
 
 display = xlib.XOpenDisplay(None)
 if not display:
@@ -31,6 +32,8 @@ for extra in (0, LOCK, MOD2, LOCK | MOD2):
     xlib.XGrabKey(display, keycode, mask | extra, root, 1, 1, 1)
 xlib.XSync(display, 0)
 print("grabbed", flush=True)
-signal.signal(signal.SIGTERM, lambda *_: sys.exit(0))
+event = ctypes.create_string_buffer(192)  # an XEvent; its type is the first int
 while True:
-    time.sleep(1)
+    xlib.XNextEvent(display, event)
+    if ctypes.c_int.from_buffer(event).value == KEY_PRESS:
+        print("pressed", flush=True)

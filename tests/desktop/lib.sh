@@ -19,13 +19,45 @@ cleanup() {
     for pid in "${started_pids[@]}"; do
         kill "$pid" 2>/dev/null
     done
-    sleep 0.2
-    for pid in "${started_pids[@]}"; do
-        kill -9 "$pid" 2>/dev/null
-    done
+    if ! poll 2 all_ended; then
+        for pid in "${started_pids[@]}"; do
+            kill -9 "$pid" 2>/dev/null
+        done
+    fi
     rm -rf "$work"
 }
+
+# True once every process the test started has ended.
+all_ended() {
+    local pid
+    for pid in "${started_pids[@]}"; do
+        ! kill -0 "$pid" 2>/dev/null || return 1
+    done
+}
 trap cleanup EXIT
+
+# Runs the shell command $2 every 0.05 s until it succeeds; false if it still fails after $1
+# (whole) seconds. The command is evaluated anew each time, so it may read windows and files.
+# Before a check of what it waits for, a timeout is left to the check to report.
+poll() {
+    local poll_end=$((${EPOCHREALTIME//[!0-9]/} + $1 * 1000000))
+    until eval "$2"; do
+        [ "${EPOCHREALTIME//[!0-9]/}" -lt "$poll_end" ] || return 1
+        sleep 0.05
+    done
+}
+
+# As poll, but running out of time fails the test at once: for the steps the rest depends on.
+wait_for() { # wait_for SECONDS 'command' ['what it waits for']
+    poll "$1" "$2" || fail "gave up after $1 s waiting for ${3:-$2}"
+}
+
+# Waits up to 10 s for a process started in the background to be ready; the test fails if it
+# ends first or is not ready in time.
+wait_started() { # wait_started PID NAME 'ready-command'
+    wait_for 10 "$3 || ! kill -0 $1 2>/dev/null" "$2 to start"
+    kill -0 "$1" 2>/dev/null || fail "$2 ended as it started"
+}
 
 # Starts Xvfb on a free display (it picks the number itself) and openbox on it.
 start_desktop() {
@@ -34,11 +66,7 @@ start_desktop() {
     Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$fd_file" \
         2>"$work/xvfb.log" &
     started_pids+=($!)
-    local i
-    for i in $(seq 100); do
-        [ -s "$fd_file" ] && break
-        sleep 0.05
-    done
+    wait_started $! Xvfb '[ -s "$fd_file" ]'
     export DISPLAY=:$(head -n 1 "$fd_file")
     start_wm
 }
@@ -48,12 +76,16 @@ start_wm() {
     openbox --sm-disable >>"$work/openbox.log" 2>&1 &
     wm_pid=$!
     started_pids+=($wm_pid)
-    local i
-    for i in $(seq 100); do
-        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
-        sleep 0.05
-    done
-    echo "openbox did not come up"
+    wait_started "$wm_pid" openbox \
+        "xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'"
+}
+
+# Starts trayer as a panel at the top right and waits until it shows.
+start_tray() {
+    trayer --edge top --align right --widthtype request --height 24 --SetDockType true \
+        >"$work/trayer.log" 2>&1 &
+    started_pids+=($!)
+    wait_started $! trayer 'xdotool search --onlyvisible --class trayer >/dev/null 2>&1'
 }
 
 # Starts openbox again if it has gone, so the window-manager steps of a test still work.
@@ -78,42 +110,32 @@ start_program() {
     started_pids+=($twl_pid)
 }
 
-# Prints the id of the program's visible main bar, waiting up to 10 s for it.
-wait_for_bar() {
-    local i id
-    for i in $(seq 200); do
-        id=$(xdotool search --onlyvisible --name '^TWL$' 2>/dev/null | head -n 1)
-        if [ -n "$id" ]; then
-            echo "$id"
-            return 0
-        fi
-        sleep 0.05
-    done
-    return 1
+# Prints the id of a shown window whose name matches $1, waiting up to 10 s for it.
+wait_for_window() {
+    local name=$1 id=
+    poll 10 'id=$(xdotool search --onlyvisible --name "$name" 2>/dev/null | head -n 1)
+             [ -n "$id" ]'
+    [ -n "$id" ] && echo "$id"
 }
+
+# Prints the id of the program's visible main bar, waiting up to 10 s for it.
+wait_for_bar() { wait_for_window '^TWL$'; }
 
 # True once the main bar shows (waits up to 10 s).
 bar_shows() { wait_for_bar >/dev/null; }
 
-# Waits up to $2 seconds (default 10) for process $1 to end; false if it is still running.
-wait_for_exit() {
-    local i limit=$((${2:-10} * 20))
-    for i in $(seq "$limit"); do
-        kill -0 "$1" 2>/dev/null || return 0
-        sleep 0.05
-    done
-    return 1
-}
+# True while the main bar is not shown.
+bar_hidden() { ! xdotool search --onlyvisible --name '^TWL$' 2>/dev/null | grep -q .; }
 
-# Waits up to 10 s for a file to exist.
-wait_for_file() {
-    local i
-    for i in $(seq 200); do
-        [ -e "$1" ] && return 0
-        sleep 0.05
-    done
-    return 1
-}
+# True while one of the program's popup menus shows: unlike its other windows, the window
+# manager leaves them as children of the root.
+menu_shows() { xdotool search --maxdepth 1 --onlyvisible --classname tintwell >/dev/null 2>&1; }
+
+# Waits up to $2 seconds (default 10) for process $1 to end; false if it is still running.
+wait_for_exit() { poll "${2:-10}" "! kill -0 $1 2>/dev/null"; }
+
+# Prints the text on the X clipboard.
+clipboard() { xclip -o -selection clipboard 2>/dev/null; }
 
 check() { # check "what" command...
     local what=$1
@@ -126,12 +148,21 @@ check() { # check "what" command...
     fi
 }
 
+# Ends the test as failed.
+fail() {
+    echo "FAILED: $*"
+    failures=$((failures + 1))
+    finish
+}
+
 finish() {
     if [ "$failures" -gt 0 ]; then
-        echo "--- program output"
-        tail -n 40 "$work/program.log" 2>/dev/null
-        echo "--- openbox output"
-        tail -n 20 "$work/openbox.log" 2>/dev/null
+        local log
+        for log in "$work"/*.log; do
+            [ -s "$log" ] || continue
+            echo "--- ${log##*/}"
+            tail -n 40 "$log"
+        done
         exit 1
     fi
     exit 0
@@ -144,7 +175,11 @@ screen_pixel() {
 }
 
 # Prints the window's "width height" and "x y".
-window_size() { xwininfo -id "$1" | sed -nE 's/^ *(Width|Height): ([0-9]+)/\2/p' | tr '\n' ' '; }
+window_size() { window_info "$1" | sed -nE 's/^ *(Width|Height): ([0-9]+)/\2/p' | tr '\n' ' '; }
 window_position() {
-    xwininfo -id "$1" | sed -nE 's/^ *Absolute upper-left (X|Y): +(-?[0-9]+)/\2/p' | tr '\n' ' '
+    window_info "$1" | sed -nE 's/^ *Absolute upper-left (X|Y): +(-?[0-9]+)/\2/p' | tr '\n' ' '
 }
+# Prints the window's map state: IsViewable, IsUnMapped or IsUnviewable; nothing if it is gone.
+map_state() { window_info "$1" 2>/dev/null | sed -nE 's/^ *Map State: //p'; }
+# Without an id xwininfo would wait for a click on a window.
+window_info() { [ -n "$1" ] && xwininfo -id "$1"; }

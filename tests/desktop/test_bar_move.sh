@@ -7,18 +7,19 @@ start_program
 bar=$(wait_for_bar)
 check "the main bar appears" test -n "$bar"
 xdotool windowfocus --sync "$bar" key F4
-sleep 0.5
-eye=$(xdotool search --onlyvisible --name '^Eye Dropper$' | head -n 1)
+eye=$(wait_for_window '^Eye Dropper$')
 check "F4 opens the Eye Dropper" test -n "$eye"
 
 read -r left top <<<"$(window_position "$bar")"
 xdotool mousemove --sync $((left + 15)) $((top + 12)) mousedown 1
+# A hand's drag: motion steps a moment apart.
 for step in 1 2 3 4 5; do
     xdotool mousemove --sync $((left + 15 + 20 * step)) $((top + 12 + 10 * step))
     sleep 0.05
 done
 xdotool mouseup 1
-sleep 1
+# The Eye Dropper docks once the bar has been still for a moment (it may dock on the way too).
+poll 5 'test "$(window_position "$eye")" = "$((left + 100 + 42)) $((top + 50 + 40)) "'
 read -r newLeft newTop <<<"$(window_position "$bar")"
 check "the bar follows the drag ($left,$top -> $newLeft,$newTop)" \
     test "$newLeft,$newTop" = "$((left + 100)),$((top + 50))"

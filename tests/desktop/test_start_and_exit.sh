@@ -6,9 +6,9 @@ start_program
 bar=$(wait_for_bar)
 check "the main bar appears" test -n "$bar"
 
-width=$(xwininfo -id "$bar" | sed -nE 's/^ *Width: ([0-9]+)/\1/p')
+width=$(window_info "$bar" | sed -nE 's/^ *Width: ([0-9]+)/\1/p')
 check "the bar is 42 pixels wide (got $width)" test "$width" = 42
-position=$(xwininfo -id "$bar" | sed -nE 's/^ *Absolute upper-left (X|Y): +(-?[0-9]+)/\2/p' | tr '\n' ,)
+position=$(window_info "$bar" | sed -nE 's/^ *Absolute upper-left (X|Y): +(-?[0-9]+)/\2/p' | tr '\n' ,)
 check "the bar stands at its built-in place 395,209 (got $position)" test "$position" = 395,209,
 extents=$(xprop -id "$bar" _NET_FRAME_EXTENTS 2>/dev/null)
 check "the window manager draws no frame ($extents)" \
