@@ -17,26 +17,33 @@ read -r left top <<<"$(window_position "$bar")"
 
 # Opens the main menu with a right-click on the title and presses the keys given.
 main_menu() {
-    # No --sync: it waits for a move that does not come when the pointer is there already.
+    # No --sync: it waits for a move that does not come when the pointer is there already; the
+    # pause lets the pointer come to rest on the title before the click.
     xdotool mousemove $((left + 15)) $((top + 12)) sleep 0.2 click 3
-    sleep 0.5
+    wait_for 5 menu_shows "the main menu"
     xdotool key --delay 100 "$@"
 }
+# How many "Save As" windows show: the dialog, and its question before replacing a file.
+save_windows() { xdotool search --onlyvisible --name '^Save As' 2>/dev/null | wc -l; }
 # Answers the save dialog: types the name (when given) and confirms.
 save_as() {
-    sleep 1
+    local dialog=
+    wait_for 10 'dialog=$(xdotool search --onlyvisible --name "^Save As" | head -n 1)
+                 [ -n "$dialog" ] && [ "$(xdotool getwindowfocus)" = "$dialog" ]' \
+        "the Save As dialog to take the keyboard"
     [ -n "$1" ] && xdotool key --delay 50 ctrl+a && xdotool type --delay 20 "$1"
     xdotool key --delay 80 Return
-    sleep 0.5
 }
 clipboard() { xclip -o -selection clipboard "$@" 2>/dev/null; }
 
 main_menu c h
+poll 5 'clipboard | grep -q 00050A'
 check "Copy Palette as > HEX gives the lines with CR LF after each" \
     test "$(clipboard | od -An -c | tr -s ' \n' ' ')" = \
     "$(printf '123456\r\nFFFFFF\r\n00050A\r\n' | od -An -c | tr -s ' \n' ' ')"
 
 main_menu c Return
+poll 5 'clipboard -t TARGETS | grep -qx image/png'
 clipboard -t image/png >"$work/swatches.png"
 check "Copy Palette as > Color Swatches offers a 109 x 50 PNG" \
     test "$(identify -format '%wx%h' "$work/swatches.png" 2>/dev/null)" = 109x50
@@ -46,6 +53,7 @@ check "the first square holds the first colour" \
 # Save Palette as (9 items down) > Color Swatches > Photoshop Swatches (the fourth).
 main_menu Down Down Down Down Down Down Down Down Down Right Right Down Down Down Return
 save_as "$work/out/palette.aco"
+poll 10 '[ -s "$work/out/palette.aco" ]'
 printf '\x00\x01\x00\x03\x00\x00\x12\x12\x34\x34\x56\x56\x00\x00\x00\x00\xff\xff\xff\xff\xff\xff\x00\x00\x00\x00\x00\x00\x05\x05\x0a\x0a\x00\x00' \
     >"$work/expected.aco"
 check "the .aco file holds the palette's bytes" cmp -s "$work/out/palette.aco" "$work/expected.aco"
@@ -54,20 +62,23 @@ check "the .aco file holds the palette's bytes" cmp -s "$work/out/palette.aco" "
 printf 'old' >"$work/out/palette.aco"
 main_menu Down Down Down Down Down Down Down Down Down Right Right Down Down Down Return
 save_as ""
+wait_for 10 '[ "$(save_windows)" -ge 2 ]' "the question before replacing the file"
 xdotool key --delay 80 n
-sleep 0.5
+wait_for 10 '[ "$(save_windows)" -eq 1 ]' "the question to go"
 xdotool key --delay 80 Escape
-sleep 0.5
+wait_for 10 '[ "$(save_windows)" -eq 0 ]' "the dialog to close"
 check "refusing to replace keeps the old file" test "$(cat "$work/out/palette.aco")" = old
 main_menu Down Down Down Down Down Down Down Down Down Right Right Down Down Down Return
 save_as ""
+wait_for 10 '[ "$(save_windows)" -ge 2 ]' "the question before replacing the file"
 xdotool key --delay 80 y
-sleep 0.5
+poll 10 'cmp -s "$work/out/palette.aco" "$work/expected.aco"'
 check "agreeing replaces it" cmp -s "$work/out/palette.aco" "$work/expected.aco"
 
 # Save Palette as > VT Orlin Color List...; a name typed without extension gets ".cll".
 main_menu Down Down Down Down Down Down Down Down Down Right Down Return
 save_as "$work/out/list"
+poll 10 '[ -s "$work/out/list.cll" ]'
 check "the .cll file holds #RRGGBB lines with CR LF" \
     test "$(od -An -c "$work/out/list.cll" | tr -s ' \n' ' ')" = \
     "$(printf '#123456\r\n#FFFFFF\r\n#00050A\r\n' | od -An -c | tr -s ' \n' ' ')"
@@ -75,7 +86,7 @@ check "the .cll file holds #RRGGBB lines with CR LF" \
 # A hotkey pick with Auto Copy and the swatch on: text and picture in one offer.
 xdotool mousemove --sync 700 600
 xdotool key super+q
-sleep 0.5
+poll 5 '[ "$(clipboard)" = "#336699" ]'
 targets=$(clipboard -t TARGETS)
 check "the pick offers text (got '$(clipboard)')" test "$(clipboard)" = "#336699"
 check "the pick offers image/png too" grep -qx image/png <<<"$targets"
