@@ -208,6 +208,9 @@ TEST_F(TestLayoutsTest, KeysReachTheirCommands) {
     Window().ShowWindow();
     Key(Qt::Key_Escape);
     EXPECT_FALSE(Window().isVisible());
+    Window().ShowWindow();
+    Window().Menus().Item("Close1")->trigger();
+    EXPECT_FALSE(Window().isVisible());
 }
 
 TEST_F(TestLayoutsTest, TheTestLayoutsCommandsShowTheWindowBesideTheBar) {
