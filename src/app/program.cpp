@@ -18,6 +18,7 @@
 #include "ui/color_properties/color_properties_window.h"
 #include "ui/common/help_page.h"
 #include "ui/eye_dropper/eye_dropper_window.h"
+#include "ui/test_layouts/test_layouts_window.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -102,6 +103,7 @@ bool Program::Start() {
 void Program::CreateOtherWindows() {
     CreateEyeDropper();
     CreateColorProperties();
+    CreateTestLayouts();
     CreateBarCommands();
     emit creatingWindows();
 }
@@ -151,6 +153,32 @@ void Program::CreateColorProperties() {
             &ColorPropertiesWindow::CollectSettings);
 }
 
+void Program::CreateTestLayouts() {
+    testLayouts_ =
+        std::make_unique<TestLayoutsWindow>(settings_, folders_, *palette_, services_.clipboard,
+                                            services_.dialogs, CurrentScreenInfo());
+    TestLayoutsWindow* layouts = testLayouts_.get();
+    placer_->SetTestLayouts(layouts);
+    connect(layouts, &TestLayoutsWindow::errorRaised, this, [this](const QString& message) {
+        ReportError(services_.dialogs, message.toStdString());
+    });
+    layouts->LoadLastLayout();
+    connect(palette_.get(), &PaletteController::paletteChanged, layouts,
+            [layouts] { layouts->RefreshLayoutColors(false); });
+    connect(layouts, &TestLayoutsWindow::eyeDropperRequested, this, &Program::EyeDropperCommand);
+    connect(layouts, &TestLayoutsWindow::testLayoutsRequested, this, &Program::TestLayoutsCommand);
+    connect(layouts, &TestLayoutsWindow::colorPropertiesRequested, this,
+            &Program::ColorPropertiesCommand);
+    connect(eyeDropper_.get(), &EyeDropperWindow::testLayoutsRequested, this,
+            &Program::TestLayoutsCommand);
+    connect(colorProperties_.get(), &ColorPropertiesWindow::testLayoutsRequested, this,
+            &Program::TestLayoutsCommand);
+    connect(layouts, &TestLayoutsWindow::helpRequested, this, [this](const QString& page) {
+        OpenHelpPage(services_.shell, folders_.programFolder, page.toStdString());
+    });
+    connect(this, &Program::collectingSettings, layouts, &TestLayoutsWindow::CollectSettings);
+}
+
 void Program::CreateBarCommands() {
     actions_ = std::make_unique<BarActions>(
         *bar_, *palette_, settings_, formats_,
@@ -159,10 +187,12 @@ void Program::CreateBarCommands() {
     BarActions* actions = actions_.get();
     actions->AddToolWindow(eyeDropper_.get());
     actions->AddToolWindow(colorProperties_.get());
+    actions->AddToolWindow(testLayouts_.get());
     connect(bar_.get(), &MainBar::keyPressed, actions, &BarActions::HandleKey);
     connect(bar_.get(), &MainBar::moved, this, [this] { placer_->PlaceAll(); });
     connect(actions, &BarActions::eyeDropperRequested, this, &Program::EyeDropperCommand);
     connect(actions, &BarActions::colorPropertiesRequested, this, &Program::ColorPropertiesCommand);
+    connect(actions, &BarActions::testLayoutsRequested, this, &Program::TestLayoutsCommand);
     connect(actions, &BarActions::autoCopyNewestRequested, this, &Program::AutoCopyNewest);
     connect(actions, &BarActions::pasteColorRequested, this, &Program::PasteColorCommand);
     connect(palette_.get(), &PaletteController::slotMenuRequested, actions,
@@ -194,6 +224,7 @@ void Program::CreateBarCommands() {
     pickFlow_ =
         std::make_unique<PickFlow>(*bar_, *palette_, *eyeDropper_, settings_, services_.hotkey);
     pickFlow_->AddOwnWindow(colorProperties_.get());
+    pickFlow_->AddOwnWindow(testLayouts_.get());
     pickFlow_->RegisterHotkey();
 }
 
@@ -210,6 +241,11 @@ void Program::PasteColorCommand() {
 void Program::ColorPropertiesCommand() {
     colorProperties_->ShowWindow();
     placer_->PlaceColorProperties();
+}
+
+void Program::TestLayoutsCommand() {
+    testLayouts_->ShowWindow();
+    placer_->PlaceTestLayouts();
 }
 
 void Program::BringForward() {

@@ -29,6 +29,7 @@ class PickFlow;
 class ScreenReader;
 class Shell;
 class SingleInstance;
+class TestLayoutsWindow;
 class TrayIcon;
 class WindowPlacer;
 
@@ -78,6 +79,7 @@ public:
     bool WindowsReady() const { return eyeDropper_ != nullptr; }
     EyeDropperWindow& EyeDropper() { return *eyeDropper_; }
     ColorPropertiesWindow& ColorProperties() { return *colorProperties_; }
+    TestLayoutsWindow& TestLayouts() { return *testLayouts_; }
     BarActions& Actions() { return *actions_; }
     TrayIcon& Tray() { return *tray_; }
     PickFlow& Picks() { return *pickFlow_; }
@@ -96,6 +98,8 @@ public:
     void PasteColorCommand();
     // F7: shows Color Properties beside the selected slot.
     void ColorPropertiesCommand();
+    // The Test Layouts command: shows the window beside the bar.
+    void TestLayoutsCommand();
 
 signals:
     // The hidden windows are being built, after the Eye Dropper: the later windows build here.
@@ -112,6 +116,7 @@ private:
     void CreateOtherWindows();
     void CreateEyeDropper();
     void CreateColorProperties();
+    void CreateTestLayouts();
     void CreateBarCommands();
 
     Services services_;
@@ -127,6 +132,7 @@ private:
     std::unique_ptr<WindowPlacer> placer_;
     std::unique_ptr<EyeDropperWindow> eyeDropper_;
     std::unique_ptr<ColorPropertiesWindow> colorProperties_;
+    std::unique_ptr<TestLayoutsWindow> testLayouts_;
     std::unique_ptr<BarActions> actions_;
     std::unique_ptr<TrayIcon> tray_;
     std::unique_ptr<PickFlow> pickFlow_;

@@ -20,6 +20,22 @@ QPixmap MenuGlyph(int width, int height) {
     return picture;
 }
 
+QPixmap ArrowGlyph(int width, int height, bool pointsLeft) {
+    QPixmap picture(width, height);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(192, 192, 192));
+    const qreal left = (width - 5) / 2;
+    const qreal top = (height - 8) / 2;
+    const qreal tip = pointsLeft ? left : left + 5;
+    const qreal base = pointsLeft ? left + 5 : left;
+    painter.drawPolygon(
+        QPolygonF({QPointF(base, top), QPointF(base, top + 8), QPointF(tip, top + 4)}));
+    return picture;
+}
+
 QPixmap WebSafeWarningIcon() {
     QPixmap picture(15, 15);
     picture.fill(Qt::transparent);
