@@ -1,5 +1,7 @@
 #include "ui/bar/palette_exports.h"
 
+#include "ui/common/picture_output.h"
+
 #include "core/base/text_file.h"
 #include "core/palette/palette_list.h"
 #include "platform/clipboard.h"
@@ -22,7 +24,7 @@ struct ExportItem {
     Run run;
 };
 
-template <SwatchTarget Target> void Swatches(PaletteExports& e) {
+template <PictureTarget Target> void Swatches(PaletteExports& e) {
     e.RenderPaletteSwatches(Target);
 }
 
@@ -40,20 +42,20 @@ void ColorListFile(PaletteExports& e) {
 
 // Each export's main-menu item, then its tray-menu item.
 const ExportItem kItems[] = {
-    {"CopyAllasBitmap1", Swatches<SwatchTarget::Clipboard>},
-    {"CopyAllasBitmap2", Swatches<SwatchTarget::Clipboard>},
+    {"CopyAllasBitmap1", Swatches<PictureTarget::Clipboard>},
+    {"CopyAllasBitmap2", Swatches<PictureTarget::Clipboard>},
     {"HEX1", Text<PaletteTextForm::Hex>},
     {"HEX3", Text<PaletteTextForm::Hex>},
     {"HEXwith1", Text<PaletteTextForm::HexWithHash>},
     {"HEXwith3", Text<PaletteTextForm::HexWithHash>},
     {"RGB1", Text<PaletteTextForm::Rgb>},
     {"RGB3", Text<PaletteTextForm::Rgb>},
-    {"PortableNetworkGraphicsFile1", Swatches<SwatchTarget::Png>},
-    {"PortableNetworkGraphicsFile2", Swatches<SwatchTarget::Png>},
-    {"WindowsBitmapFile1", Swatches<SwatchTarget::Bmp>},
-    {"WindowsBitmapFilebmp1", Swatches<SwatchTarget::Bmp>},
-    {"GraphicsInterchangeFormat1", Swatches<SwatchTarget::Gif>},
-    {"GraphicsInterchangeFormatgif1", Swatches<SwatchTarget::Gif>},
+    {"PortableNetworkGraphicsFile1", Swatches<PictureTarget::Png>},
+    {"PortableNetworkGraphicsFile2", Swatches<PictureTarget::Png>},
+    {"WindowsBitmapFile1", Swatches<PictureTarget::Bmp>},
+    {"WindowsBitmapFilebmp1", Swatches<PictureTarget::Bmp>},
+    {"GraphicsInterchangeFormat1", Swatches<PictureTarget::Gif>},
+    {"GraphicsInterchangeFormatgif1", Swatches<PictureTarget::Gif>},
     {"PhotoShopSwatches1", Photoshop},
     {"PhotoShopSwatches2", Photoshop},
     {"VTOrlinColorList1", ColorListFile},
@@ -98,31 +100,9 @@ void PaletteExports::CopyPaletteAs(PaletteTextForm form) {
     CopyTextToClipboard(clipboard_, PaletteText(PaletteColors(palette_.PaletteList()), form));
 }
 
-void PaletteExports::RenderPaletteSwatches(SwatchTarget target) {
+void PaletteExports::RenderPaletteSwatches(PictureTarget target) {
     const PixelImage picture = DrawSwatchPicture(PaletteColors(palette_.PaletteList()));
-    swatchDialog_.ClearFileName();
-    ImageFormat format = ImageFormat::Bmp;
-    int filterIndex = 1;
-    switch (target) {
-    case SwatchTarget::Clipboard:
-        clipboard_.SetImage(picture);
-        return;
-    case SwatchTarget::Bmp:
-        break;
-    case SwatchTarget::Png:
-        format = ImageFormat::Png;
-        filterIndex = 2;
-        break;
-    case SwatchTarget::Gif:
-        format = ImageFormat::Gif;
-        filterIndex = 3;
-        break;
-    }
-    if (const auto path = swatchDialog_.Run(filterIndex)) {
-        if (!SaveImage(*path, ToQImage(picture), format)) {
-            dialogs_.ShowMessage(std::string(kCannotSaveFileText));
-        }
-    }
+    SendPicture(picture, target, swatchDialog_, clipboard_, dialogs_);
 }
 
 void PaletteExports::CopyColorSwatch(TColor color) {

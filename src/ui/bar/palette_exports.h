@@ -7,6 +7,7 @@
 
 #include "core/color/color_text.h"
 #include "core/export/palette_export.h"
+#include "ui/common/picture_output.h"
 #include "ui/common/save_file_dialog.h"
 
 #include <QObject>
@@ -21,9 +22,6 @@ class Clipboard;
 class Dialogs;
 class Palette;
 
-// Where RenderPaletteSwatches sends the picture.
-enum class SwatchTarget { Clipboard, Bmp, Png, Gif };
-
 class PaletteExports : public QObject {
     Q_OBJECT
 public:
@@ -37,7 +35,7 @@ public:
     void CopyPaletteAs(PaletteTextForm form);
     // The swatch image of the whole palette. The file dialog (iSD2) opens with an empty name and
     // the target's filter; the file holds the target's format whatever extension is typed.
-    void RenderPaletteSwatches(SwatchTarget target);
+    void RenderPaletteSwatches(PictureTarget target);
     // The text and the single-colour swatch offered together (the automatic copy with swatch).
     void CopyTextAndSwatch(const std::string& text, TColor color);
 

@@ -13,7 +13,7 @@ struct TestLayoutsCommand {
     void (*run)(TestLayoutsWindow& window, QAction* item);
 };
 
-template <SwatchTarget Target> void Render(TestLayoutsWindow& w, QAction*) {
+template <PictureTarget Target> void Render(TestLayoutsWindow& w, QAction*) {
     w.RenderLayoutImage(Target);
 }
 
@@ -24,11 +24,11 @@ const TestLayoutsCommand kCommands[] = {
     {"Snap1", "Auto Position", true,
      [](TestLayoutsWindow& w, QAction* item) { w.SetAutoPosition(item->isChecked()); }},
     {"PortableNetworkGraphicsFilepng1", "Portable Network Graphics File (.png)", false,
-     Render<SwatchTarget::Png>},
-    {"WindowsBitmapFilebmp1", "Windows Bitmap File (.bmp)", false, Render<SwatchTarget::Bmp>},
+     Render<PictureTarget::Png>},
+    {"WindowsBitmapFilebmp1", "Windows Bitmap File (.bmp)", false, Render<PictureTarget::Bmp>},
     {"GraphicsInterchangeFormatgif1", "Graphics Interchange Format (.gif)", false,
-     Render<SwatchTarget::Gif>},
-    {"CopyImage1", "Copy Image", false, Render<SwatchTarget::Clipboard>},
+     Render<PictureTarget::Gif>},
+    {"CopyImage1", "Copy Image", false, Render<PictureTarget::Clipboard>},
     {"Close1", "Close Test Layouts", false,
      [](TestLayoutsWindow& w, QAction*) { w.CloseTestLayouts(); }},
 };

@@ -204,31 +204,9 @@ void TestLayoutsWindow::SetAutoPosition(bool on) {
     settings_.snapTest = on;
 }
 
-void TestLayoutsWindow::RenderLayoutImage(SwatchTarget target) {
+void TestLayoutsWindow::RenderLayoutImage(PictureTarget target) {
     const PixelImage picture = RenderLayout(layout_);
-    imageDialog_.ClearFileName();
-    ImageFormat format = ImageFormat::Bmp;
-    int filterIndex = 1;
-    switch (target) {
-    case SwatchTarget::Clipboard:
-        clipboard_.SetImage(picture);
-        return;
-    case SwatchTarget::Bmp:
-        break;
-    case SwatchTarget::Png:
-        format = ImageFormat::Png;
-        filterIndex = 2;
-        break;
-    case SwatchTarget::Gif:
-        format = ImageFormat::Gif;
-        filterIndex = 3;
-        break;
-    }
-    if (const auto path = imageDialog_.Run(filterIndex)) {
-        if (!SaveImage(*path, ToQImage(picture), format)) {
-            dialogs_.ShowMessage(std::string(kCannotSaveFileText));
-        }
-    }
+    SendPicture(picture, target, imageDialog_, clipboard_, dialogs_);
 }
 
 void TestLayoutsWindow::CloseTestLayouts() {

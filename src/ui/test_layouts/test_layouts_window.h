@@ -5,7 +5,7 @@
 
 #include "core/base/screen_info.h"
 #include "core/layout/test_layout.h"
-#include "ui/bar/palette_exports.h"
+#include "ui/common/picture_output.h"
 #include "ui/common/save_file_dialog.h"
 #include "ui/common/tool_window.h"
 #include "ui/test_layouts/test_layouts_menus.h"
@@ -48,7 +48,7 @@ public:
     void SetAutoColor(bool on);
     void SetAutoPosition(bool on);
     // The preview as a 144 × 144 picture, to the clipboard or a file chosen in SD2.
-    void RenderLayoutImage(SwatchTarget target);
+    void RenderLayoutImage(PictureTarget target);
     void CloseTestLayouts();
     void OpenWindowMenuAtButton();
 
