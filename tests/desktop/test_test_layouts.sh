@@ -44,10 +44,7 @@ clipboard() { xclip -o -selection clipboard "$@" 2>/dev/null; }
 # Shift+F10: the window menu; "Copy Image" is the fourth item.
 xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus --sync "$window"
 xdotool key --delay 80 shift+F10 Down Down Down Down Return
-for _ in $(seq 100); do
-    clipboard -t TARGETS | grep -q image/png && break
-    sleep 0.05
-done
+poll 5 'clipboard -t TARGETS | grep -q image/png'
 clipboard -t image/png >"$work/layout.png"
 check "Copy Image offers a 144 x 144 PNG" \
     test "$(identify -format '%wx%h' "$work/layout.png" 2>/dev/null)" = 144x144
