@@ -2,6 +2,7 @@
 
 #include "app/error_report.h"
 #include "app/single_instance.h"
+#include "core/quick_palette/named_colors.h"
 #include "core/startup/autostart.h"
 #include "platform/dialogs.h"
 #include "platform/global_hotkey.h"
@@ -18,6 +19,7 @@
 #include "ui/color_properties/color_properties_window.h"
 #include "ui/common/help_page.h"
 #include "ui/eye_dropper/eye_dropper_window.h"
+#include "ui/quick_palette/quick_palette_window.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -102,6 +104,7 @@ bool Program::Start() {
 void Program::CreateOtherWindows() {
     CreateEyeDropper();
     CreateColorProperties();
+    CreateQuickPalette();
     CreateBarCommands();
     emit creatingWindows();
 }
@@ -151,6 +154,29 @@ void Program::CreateColorProperties() {
             &ColorPropertiesWindow::CollectSettings);
 }
 
+void Program::CreateQuickPalette() {
+    quickPalette_ = std::make_unique<QuickPaletteWindow>(
+        settings_, services_.screen,
+        LoadNamedColors(std::filesystem::path(folders_.programFolder) / "namedcolors.txt"),
+        CurrentScreenInfo());
+    QuickPaletteWindow* quick = quickPalette_.get();
+    placer_->SetQuickPalette(quick);
+    PaletteController* palette = palette_.get();
+    connect(quick, &QuickPaletteWindow::colorPicked, palette,
+            [palette](TColor color) { palette->AddColorToPalette(color); });
+    connect(quick, &QuickPaletteWindow::eyeDropperRequested, this, &Program::EyeDropperCommand);
+    connect(quick, &QuickPaletteWindow::colorPropertiesRequested, this,
+            &Program::ColorPropertiesCommand);
+    connect(quick, &QuickPaletteWindow::helpRequested, this, [this](const QString& page) {
+        OpenHelpPage(services_.shell, folders_.programFolder, page.toStdString());
+    });
+    connect(eyeDropper_.get(), &EyeDropperWindow::quickPaletteRequested, this,
+            &Program::QuickPaletteCommand);
+    connect(colorProperties_.get(), &ColorPropertiesWindow::quickPaletteRequested, this,
+            &Program::QuickPaletteCommand);
+    connect(this, &Program::collectingSettings, quick, &QuickPaletteWindow::CollectSettings);
+}
+
 void Program::CreateBarCommands() {
     actions_ = std::make_unique<BarActions>(
         *bar_, *palette_, settings_, formats_,
@@ -159,10 +185,13 @@ void Program::CreateBarCommands() {
     BarActions* actions = actions_.get();
     actions->AddToolWindow(eyeDropper_.get());
     actions->AddToolWindow(colorProperties_.get());
+    actions->AddToolWindow(quickPalette_.get());
     connect(bar_.get(), &MainBar::keyPressed, actions, &BarActions::HandleKey);
     connect(bar_.get(), &MainBar::moved, this, [this] { placer_->PlaceAll(); });
     connect(actions, &BarActions::eyeDropperRequested, this, &Program::EyeDropperCommand);
     connect(actions, &BarActions::colorPropertiesRequested, this, &Program::ColorPropertiesCommand);
+    connect(actions, &BarActions::quickPaletteRequested, this, &Program::QuickPaletteCommand);
+    connect(actions, &BarActions::namedColorsRequested, this, &Program::NamedColorsCommand);
     connect(actions, &BarActions::autoCopyNewestRequested, this, &Program::AutoCopyNewest);
     connect(actions, &BarActions::pasteColorRequested, this, &Program::PasteColorCommand);
     connect(palette_.get(), &PaletteController::slotMenuRequested, actions,
@@ -194,6 +223,7 @@ void Program::CreateBarCommands() {
     pickFlow_ =
         std::make_unique<PickFlow>(*bar_, *palette_, *eyeDropper_, settings_, services_.hotkey);
     pickFlow_->AddOwnWindow(colorProperties_.get());
+    pickFlow_->AddOwnWindow(quickPalette_.get());
     pickFlow_->RegisterHotkey();
 }
 
@@ -210,6 +240,18 @@ void Program::PasteColorCommand() {
 void Program::ColorPropertiesCommand() {
     colorProperties_->ShowWindow();
     placer_->PlaceColorProperties();
+}
+
+void Program::QuickPaletteCommand() {
+    quickPalette_->ShowWindow();
+    placer_->PlaceQuickPalette();
+    quickPalette_->SetQuickPaletteMode(QuickPaletteMode::Palette);
+}
+
+void Program::NamedColorsCommand() {
+    quickPalette_->ShowWindow();
+    placer_->PlaceQuickPalette();
+    quickPalette_->SetQuickPaletteMode(QuickPaletteMode::NamedColors);
 }
 
 void Program::BringForward() {

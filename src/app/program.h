@@ -26,6 +26,7 @@ class MainBar;
 class PaletteController;
 class PaletteExports;
 class PickFlow;
+class QuickPaletteWindow;
 class ScreenReader;
 class Shell;
 class SingleInstance;
@@ -78,6 +79,7 @@ public:
     bool WindowsReady() const { return eyeDropper_ != nullptr; }
     EyeDropperWindow& EyeDropper() { return *eyeDropper_; }
     ColorPropertiesWindow& ColorProperties() { return *colorProperties_; }
+    QuickPaletteWindow& QuickPalette() { return *quickPalette_; }
     BarActions& Actions() { return *actions_; }
     TrayIcon& Tray() { return *tray_; }
     PickFlow& Picks() { return *pickFlow_; }
@@ -96,6 +98,9 @@ public:
     void PasteColorCommand();
     // F7: shows Color Properties beside the selected slot.
     void ColorPropertiesCommand();
+    // "Quick Color Palette" and "Named Colors": shows the window beside the bar in that mode.
+    void QuickPaletteCommand();
+    void NamedColorsCommand();
 
 signals:
     // The hidden windows are being built, after the Eye Dropper: the later windows build here.
@@ -112,6 +117,7 @@ private:
     void CreateOtherWindows();
     void CreateEyeDropper();
     void CreateColorProperties();
+    void CreateQuickPalette();
     void CreateBarCommands();
 
     Services services_;
@@ -127,6 +133,7 @@ private:
     std::unique_ptr<WindowPlacer> placer_;
     std::unique_ptr<EyeDropperWindow> eyeDropper_;
     std::unique_ptr<ColorPropertiesWindow> colorProperties_;
+    std::unique_ptr<QuickPaletteWindow> quickPalette_;
     std::unique_ptr<BarActions> actions_;
     std::unique_ptr<TrayIcon> tray_;
     std::unique_ptr<PickFlow> pickFlow_;
