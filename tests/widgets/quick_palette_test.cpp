@@ -7,7 +7,9 @@
 #include "program_on_fakes.h"
 #include "ui/bar/bar_actions.h"
 #include "ui/bar/palette_controller.h"
+#include "ui/color_properties/color_properties_window.h"
 #include "ui/common/filled_box.h"
+#include "ui/eye_dropper/eye_dropper_window.h"
 #include "ui/quick_palette/quick_palette_window.h"
 
 #include <QApplication>
@@ -94,6 +96,33 @@ TEST_F(QuickPaletteTest, GridColourOverTheWebSafePictureChangesAndAddsNothing) {
     // The spectrum has no grid: the same colour counts there.
     Mouse(Child(Window(), "plt1IMG"), QEvent::MouseMove);
     EXPECT_EQ(ColorLine(), QStringLiteral("RGB(8,8,8) | #080808 "));
+}
+
+TEST_F(QuickPaletteTest, WebSafePictureOnScreenGivesItsCellsButNotItsGrid) {
+    // The screen shows the web-safe picture with its top-left corner at 0, 0.
+    screen_.image = WebSafePicture();
+    const struct {
+        Point at;
+        const char* line; // nullptr: the colour line keeps its first text
+    } points[] = {
+        {{9, 30}, nullptr},                   // a vertical grid line
+        {{40, 18}, nullptr},                  // a horizontal grid line
+        {{12, 4}, nullptr},                   // the cell at column 1, row 0
+        {{4, 58}, "RGB(255,0,0) | #ff0000 "}, // column 0, row 6
+        {{9 * 13 + 3, 9 * 2 + 3}, "RGB(102,0,102) | #660066 "},
+    };
+    for (const auto& point : points) {
+        SCOPED_TRACE(testing::Message() << point.at.x << "," << point.at.y);
+        // A fresh window each time: nothing shown before.
+        window_.reset();
+        picked_.clear();
+        screen_.cursor = point.at;
+        Mouse(Child(Window(), "plt2IMG"), QEvent::MouseMove);
+        Mouse(Child(Window(), "plt2IMG"), QEvent::MouseButtonPress, Qt::LeftButton);
+        EXPECT_EQ(ColorLine(), point.line ? QString::fromLatin1(point.line)
+                                          : QStringLiteral("Move mouse over a color."));
+        EXPECT_EQ(picked_.size(), point.line ? 1u : 0u);
+    }
 }
 
 TEST_F(QuickPaletteTest, OnlyTheLeftButtonAdds) {
@@ -201,6 +230,17 @@ TEST_F(QuickPaletteInProgram, BarCommandsShowTheWindowInTheirModeAndClicksAddToT
     screen_.SetPixel(screen_.cursor, 0x00FF00);
     Mouse(Child(window, "plt2IMG"), QEvent::MouseButtonPress, Qt::LeftButton);
     EXPECT_EQ(program_->Palette().Model().LineColor(1), MakeColor(0, 255, 0));
+}
+
+TEST_F(QuickPaletteInProgram, F5InTheEyeDropperAndColorPropertiesOpensIt) {
+    StartProgram();
+    QWidget* windows[] = {&program_->EyeDropper(), &program_->ColorProperties()};
+    for (QWidget* window : windows) {
+        SCOPED_TRACE(window->objectName().toStdString());
+        program_->QuickPalette().hide();
+        Key(window, QEvent::KeyPress, Qt::Key_F5);
+        EXPECT_TRUE(program_->QuickPalette().isVisible());
+    }
 }
 
 } // namespace
