@@ -5,6 +5,7 @@
 #include "platform/qt_conversions.h"
 
 #include <QPainter>
+#include <QStyleOptionFocusRect>
 
 namespace twl {
 
@@ -37,10 +38,17 @@ void NamedColorDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
     painter->drawText(row.adjusted(60, 2, 0, 0), Qt::AlignLeft | Qt::AlignTop,
                       QString::fromStdString(std::string(NamedColorNamePart(line))));
 
-    if (selected) {
-        painter->setPen(QPen(focused ? QColor(255, 0, 0) : text, 1, Qt::DotLine));
+    if (selected && focused) {
+        painter->setPen(QPen(QColor(255, 0, 0), 1, Qt::DotLine));
         painter->setBrush(Qt::NoBrush);
         painter->drawRect(row.adjusted(0, 0, -1, -1));
+    } else if (selected && option.widget != nullptr) {
+        QStyleOptionFocusRect frame;
+        frame.initFrom(option.widget);
+        frame.rect = row;
+        frame.backgroundColor = fill;
+        option.widget->style()->drawPrimitive(QStyle::PE_FrameFocusRect, &frame, painter,
+                                              option.widget);
     }
     painter->restore();
 }
