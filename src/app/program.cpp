@@ -2,6 +2,7 @@
 
 #include "app/error_report.h"
 #include "app/single_instance.h"
+#include "core/quick_palette/named_colors.h"
 #include "core/startup/autostart.h"
 #include "platform/dialogs.h"
 #include "platform/global_hotkey.h"
@@ -18,6 +19,7 @@
 #include "ui/color_properties/color_properties_window.h"
 #include "ui/common/help_page.h"
 #include "ui/eye_dropper/eye_dropper_window.h"
+#include "ui/quick_palette/quick_palette_window.h"
 #include "ui/test_layouts/test_layouts_window.h"
 
 #include <QCoreApplication>
@@ -103,6 +105,7 @@ bool Program::Start() {
 void Program::CreateOtherWindows() {
     CreateEyeDropper();
     CreateColorProperties();
+    CreateQuickPalette();
     CreateTestLayouts();
     CreateBarCommands();
     emit creatingWindows();
@@ -153,6 +156,29 @@ void Program::CreateColorProperties() {
             &ColorPropertiesWindow::CollectSettings);
 }
 
+void Program::CreateQuickPalette() {
+    quickPalette_ = std::make_unique<QuickPaletteWindow>(
+        settings_, services_.screen,
+        LoadNamedColors(std::filesystem::path(folders_.programFolder) / "namedcolors.txt"),
+        CurrentScreenInfo());
+    QuickPaletteWindow* quick = quickPalette_.get();
+    placer_->SetQuickPalette(quick);
+    PaletteController* palette = palette_.get();
+    connect(quick, &QuickPaletteWindow::colorPicked, palette,
+            [palette](TColor color) { palette->AddColorToPalette(color); });
+    connect(quick, &QuickPaletteWindow::eyeDropperRequested, this, &Program::EyeDropperCommand);
+    connect(quick, &QuickPaletteWindow::colorPropertiesRequested, this,
+            &Program::ColorPropertiesCommand);
+    connect(quick, &QuickPaletteWindow::helpRequested, this, [this](const QString& page) {
+        OpenHelpPage(services_.shell, folders_.programFolder, page.toStdString());
+    });
+    connect(eyeDropper_.get(), &EyeDropperWindow::quickPaletteRequested, this,
+            &Program::QuickPaletteCommand);
+    connect(colorProperties_.get(), &ColorPropertiesWindow::quickPaletteRequested, this,
+            &Program::QuickPaletteCommand);
+    connect(this, &Program::collectingSettings, quick, &QuickPaletteWindow::CollectSettings);
+}
+
 void Program::CreateTestLayouts() {
     testLayouts_ =
         std::make_unique<TestLayoutsWindow>(settings_, folders_, *palette_, services_.clipboard,
@@ -177,6 +203,11 @@ void Program::CreateTestLayouts() {
         OpenHelpPage(services_.shell, folders_.programFolder, page.toStdString());
     });
     connect(this, &Program::collectingSettings, layouts, &TestLayoutsWindow::CollectSettings);
+    // The Quick Color Palette is built before this window: their F5 and F6 meet here.
+    connect(layouts, &TestLayoutsWindow::quickPaletteRequested, this,
+            &Program::QuickPaletteCommand);
+    connect(quickPalette_.get(), &QuickPaletteWindow::testLayoutsRequested, this,
+            &Program::TestLayoutsCommand);
 }
 
 void Program::CreateBarCommands() {
@@ -187,11 +218,14 @@ void Program::CreateBarCommands() {
     BarActions* actions = actions_.get();
     actions->AddToolWindow(eyeDropper_.get());
     actions->AddToolWindow(colorProperties_.get());
+    actions->AddToolWindow(quickPalette_.get());
     actions->AddToolWindow(testLayouts_.get());
     connect(bar_.get(), &MainBar::keyPressed, actions, &BarActions::HandleKey);
     connect(bar_.get(), &MainBar::moved, this, [this] { placer_->PlaceAll(); });
     connect(actions, &BarActions::eyeDropperRequested, this, &Program::EyeDropperCommand);
     connect(actions, &BarActions::colorPropertiesRequested, this, &Program::ColorPropertiesCommand);
+    connect(actions, &BarActions::quickPaletteRequested, this, &Program::QuickPaletteCommand);
+    connect(actions, &BarActions::namedColorsRequested, this, &Program::NamedColorsCommand);
     connect(actions, &BarActions::testLayoutsRequested, this, &Program::TestLayoutsCommand);
     connect(actions, &BarActions::autoCopyNewestRequested, this, &Program::AutoCopyNewest);
     connect(actions, &BarActions::pasteColorRequested, this, &Program::PasteColorCommand);
@@ -224,6 +258,7 @@ void Program::CreateBarCommands() {
     pickFlow_ =
         std::make_unique<PickFlow>(*bar_, *palette_, *eyeDropper_, settings_, services_.hotkey);
     pickFlow_->AddOwnWindow(colorProperties_.get());
+    pickFlow_->AddOwnWindow(quickPalette_.get());
     pickFlow_->AddOwnWindow(testLayouts_.get());
     pickFlow_->RegisterHotkey();
 }
@@ -241,6 +276,18 @@ void Program::PasteColorCommand() {
 void Program::ColorPropertiesCommand() {
     colorProperties_->ShowWindow();
     placer_->PlaceColorProperties();
+}
+
+void Program::QuickPaletteCommand() {
+    quickPalette_->ShowWindow();
+    placer_->PlaceQuickPalette();
+    quickPalette_->SetQuickPaletteMode(QuickPaletteMode::Palette);
+}
+
+void Program::NamedColorsCommand() {
+    quickPalette_->ShowWindow();
+    placer_->PlaceQuickPalette();
+    quickPalette_->SetQuickPaletteMode(QuickPaletteMode::NamedColors);
 }
 
 void Program::TestLayoutsCommand() {

@@ -26,6 +26,7 @@ class MainBar;
 class PaletteController;
 class PaletteExports;
 class PickFlow;
+class QuickPaletteWindow;
 class ScreenReader;
 class Shell;
 class SingleInstance;
@@ -79,6 +80,7 @@ public:
     bool WindowsReady() const { return eyeDropper_ != nullptr; }
     EyeDropperWindow& EyeDropper() { return *eyeDropper_; }
     ColorPropertiesWindow& ColorProperties() { return *colorProperties_; }
+    QuickPaletteWindow& QuickPalette() { return *quickPalette_; }
     TestLayoutsWindow& TestLayouts() { return *testLayouts_; }
     BarActions& Actions() { return *actions_; }
     TrayIcon& Tray() { return *tray_; }
@@ -98,6 +100,9 @@ public:
     void PasteColorCommand();
     // F7: shows Color Properties beside the selected slot.
     void ColorPropertiesCommand();
+    // "Quick Color Palette" and "Named Colors": shows the window beside the bar in that mode.
+    void QuickPaletteCommand();
+    void NamedColorsCommand();
     // The Test Layouts command: shows the window beside the bar.
     void TestLayoutsCommand();
 
@@ -116,6 +121,7 @@ private:
     void CreateOtherWindows();
     void CreateEyeDropper();
     void CreateColorProperties();
+    void CreateQuickPalette();
     void CreateTestLayouts();
     void CreateBarCommands();
 
@@ -132,6 +138,7 @@ private:
     std::unique_ptr<WindowPlacer> placer_;
     std::unique_ptr<EyeDropperWindow> eyeDropper_;
     std::unique_ptr<ColorPropertiesWindow> colorProperties_;
+    std::unique_ptr<QuickPaletteWindow> quickPalette_;
     std::unique_ptr<TestLayoutsWindow> testLayouts_;
     std::unique_ptr<BarActions> actions_;
     std::unique_ptr<TrayIcon> tray_;

@@ -62,8 +62,10 @@ void WindowPlacer::PlaceQuickPalette() {
     }
     EyeDropperState eye;
     if (eyeDropper_ != nullptr) {
-        eye = {eyeDropper_->isVisible(), settings_.snapEyeDropper,
-               SyncWindowPosition(*eyeDropper_).y(), eyeDropper_->height()};
+        // Qt's own top: the Eye Dropper has usually just been moved, and the X server may not
+        // have the move yet, so asking it would put the window back where it was.
+        eye = {eyeDropper_->isVisible(), settings_.snapEyeDropper, eyeDropper_->y(),
+               eyeDropper_->height()};
     }
     Apply(quickPalette_,
           twl::PlaceQuickPalette(settings_.snapQuickPal, Measure(bar_, quickPalette_), eye));

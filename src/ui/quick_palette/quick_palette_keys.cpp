@@ -1,0 +1,45 @@
+// The Quick Color Palette's keys.
+
+#include "ui/common/key_binding.h"
+#include "ui/quick_palette/quick_palette_window.h"
+
+namespace twl {
+
+namespace {
+
+struct QuickPaletteKey {
+    KeyBinding binding;
+    void (*run)(QuickPaletteWindow& window);
+};
+
+const QuickPaletteKey kKeys[] = {
+    {{Qt::Key_F1},
+     [](QuickPaletteWindow& w) {
+         emit w.helpRequested(w.Mode() == QuickPaletteMode::NamedColors
+                                  ? QStringLiteral("namco.htm")
+                                  : QStringLiteral("quipal.htm"));
+     }},
+    {{Qt::Key_Escape}, [](QuickPaletteWindow& w) { w.CloseQuickPalette(); }},
+    {{Qt::Key_F3}, [](QuickPaletteWindow& w) { emit w.optionsRequested(); }},
+    {{Qt::Key_F4}, [](QuickPaletteWindow& w) { emit w.eyeDropperRequested(); }},
+    {{Qt::Key_F5}, [](QuickPaletteWindow& w) { w.Swap(); }},
+    {{Qt::Key_F6}, [](QuickPaletteWindow& w) { emit w.testLayoutsRequested(); }},
+    {{Qt::Key_F7}, [](QuickPaletteWindow& w) { emit w.colorPropertiesRequested(); }},
+    {Only(Qt::Key_F10, Qt::ShiftModifier),
+     [](QuickPaletteWindow& w) { w.OpenWindowMenuAtButton(); }},
+};
+
+} // namespace
+
+bool QuickPaletteWindow::HandleKey(const QKeyEvent& event) {
+    bool handled = false;
+    for (const QuickPaletteKey& key : kKeys) {
+        if (key.binding.Matches(event)) {
+            key.run(*this);
+            handled = true;
+        }
+    }
+    return handled;
+}
+
+} // namespace twl
