@@ -118,10 +118,21 @@ wait_for_window() {
     [ -n "$id" ] && echo "$id"
 }
 
-# Prints the id of the program's visible main bar, waiting up to 10 s for it.
-wait_for_bar() { wait_for_window '^TWL$'; }
+# Prints the id of the program's main bar once it shows and has been painted, waiting up to
+# 10 s for each: keys and clicks reach the program's commands only from its first paint on.
+wait_for_bar() {
+    local id
+    id=$(wait_for_window '^TWL$') && poll 10 'bar_painted "$id"' && echo "$id"
+}
 
-# True once the main bar shows (waits up to 10 s).
+# True once the bar has been painted: its left border strip shows grey.
+bar_painted() {
+    local x y
+    read -r x y <<<"$(window_position "$1")"
+    [ -n "$y" ] && [ "$(screen_pixel $((x + 3)) $((y + 30)))" = 75,75,75 ]
+}
+
+# True once the main bar shows and has been painted.
 bar_shows() { wait_for_bar >/dev/null; }
 
 # True while the main bar is not shown.

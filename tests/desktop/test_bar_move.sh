@@ -12,10 +12,10 @@ check "F4 opens the Eye Dropper" test -n "$eye"
 
 read -r left top <<<"$(window_position "$bar")"
 xdotool mousemove --sync $((left + 15)) $((top + 12)) mousedown 1
-# A hand's drag: motion steps a moment apart.
+# Each step waits for the window manager to bring the bar under the pointer, as a hand would.
 for step in 1 2 3 4 5; do
     xdotool mousemove --sync $((left + 15 + 20 * step)) $((top + 12 + 10 * step))
-    sleep 0.05
+    poll 2 'test "$(window_position "$bar")" = "$((left + 20 * step)) $((top + 10 * step)) "'
 done
 xdotool mouseup 1
 # The Eye Dropper docks once the bar has been still for a moment (it may dock on the way too).
