@@ -6,6 +6,16 @@ start_desktop
 start_program
 bar=$(wait_for_bar)
 check "the main bar appears" test -n "$bar"
+
+# The very first thing done: a short drag by the title moves the bar by just that much.
+read -r left top <<<"$(window_position "$bar")"
+xdotool mousemove --sync $((left + 15)) $((top + 12)) mousedown 1
+xdotool mousemove --sync $((left + 35)) $((top + 22))
+poll 2 'test "$(window_position "$bar")" = "$((left + 20)) $((top + 10)) "'
+xdotool mouseup 1
+check "a first drag moves the bar by the drag alone (got $(window_position "$bar"))" \
+    test "$(window_position "$bar")" = "$((left + 20)) $((top + 10)) "
+
 xdotool windowfocus --sync "$bar" key F4
 eye=$(wait_for_window '^Eye Dropper$')
 check "F4 opens the Eye Dropper" test -n "$eye"

@@ -1,5 +1,7 @@
 #include "ui/bar/main_bar.h"
 
+#include "platform/window_position_sync.h"
+
 #include <QCloseEvent>
 #include <QCursor>
 #include <QKeyEvent>
@@ -32,6 +34,9 @@ MainBar::MainBar(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::FramelessWind
 }
 
 void MainBar::StartMove() {
+    // Qt may not know yet where a freshly mapped bar really is; a move from a wrong place would
+    // throw the bar away by that much.
+    SyncWindowPosition(*this);
     QWindow* window = windowHandle();
     if (window != nullptr && window->startSystemMove()) {
         systemMove_ = true;
