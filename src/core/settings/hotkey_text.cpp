@@ -133,4 +133,21 @@ std::string FormatHotkey(const Hotkey& hotkey) {
     return text + hotkey.key;
 }
 
+std::optional<Hotkey> HotkeyFromBoxes(const HotkeyBoxes& boxes, std::string_view key) {
+    const std::string* name = CanonicalKeyName(key);
+    if (name == nullptr) {
+        return std::nullopt;
+    }
+    Hotkey hotkey;
+    hotkey.modifiers = (boxes.alt ? kModAlt : 0u) | (boxes.ctrl ? kModCtrl : 0u) |
+                       (boxes.shift ? kModShift : 0u) | (boxes.win ? kModWin : 0u);
+    hotkey.key = *name;
+    return hotkey;
+}
+
+HotkeyBoxes BoxesOfHotkey(const Hotkey& hotkey) {
+    return HotkeyBoxes{(hotkey.modifiers & kModWin) != 0, (hotkey.modifiers & kModCtrl) != 0,
+                       (hotkey.modifiers & kModAlt) != 0, (hotkey.modifiers & kModShift) != 0};
+}
+
 } // namespace twl

@@ -26,6 +26,16 @@ std::optional<Hotkey> ParseHotkey(std::string_view text);
 
 std::string FormatHotkey(const Hotkey& hotkey);
 
+// The Options dialog's four modifier boxes.
+struct HotkeyBoxes {
+    bool win = false, ctrl = false, alt = false, shift = false;
+};
+
+// The boxes' modifiers with the key, read ignoring case; nullopt for an empty or unknown key.
+std::optional<Hotkey> HotkeyFromBoxes(const HotkeyBoxes& boxes, std::string_view key);
+// The other way: the hotkey's modifiers as boxes.
+HotkeyBoxes BoxesOfHotkey(const Hotkey& hotkey);
+
 // Every key name in its canonical spelling: "A".."Z", "0".."9", "F1".."F24", the named keys,
 // the keypad keys ("Num 0".."Num 9", "Num *", "Num +", "Num -", "Num .", "Num /") and the
 // punctuation keys ; = , - . / ` [ \ ] '.
