@@ -19,6 +19,7 @@
 #include "ui/color_properties/color_properties_window.h"
 #include "ui/common/help_page.h"
 #include "ui/eye_dropper/eye_dropper_window.h"
+#include "ui/options/options_dialog.h"
 #include "ui/quick_palette/quick_palette_window.h"
 #include "ui/test_layouts/test_layouts_window.h"
 
@@ -73,13 +74,7 @@ bool Program::Start() {
     settings_ = LoadSettings(settingsList_, folders_.userDataFolder, folders_.programFolder,
                              CurrentScreenInfo(), environment_.windowsVersionCode);
     if (settings_.firstRunPending) {
-        RemoveLegacyAutostart(AutostartContext{
-            environment_.windowsVersionCode, environment_.programFolder,
-            environment_.autostartFolder, environment_.programPath,
-            [this](const std::filesystem::path& program, const std::string& parameter) {
-                services_.shell.Launch(program.string(), parameter);
-            },
-            [this](const std::string& message) { services_.dialogs.ShowMessage(message); }});
+        RemoveLegacyAutostart(Autostart());
         settings_.startWithWindows = true;
     }
     bar_->move(settings_.barLeft, settings_.barTop);
@@ -108,6 +103,7 @@ void Program::CreateOtherWindows() {
     CreateQuickPalette();
     CreateTestLayouts();
     CreateBarCommands();
+    CreateOptions();
     emit creatingWindows();
 }
 
@@ -261,6 +257,46 @@ void Program::CreateBarCommands() {
     pickFlow_->AddOwnWindow(quickPalette_.get());
     pickFlow_->AddOwnWindow(testLayouts_.get());
     pickFlow_->RegisterHotkey();
+}
+
+AutostartContext Program::Autostart() {
+    return AutostartContext{
+        environment_.windowsVersionCode,
+        environment_.programFolder,
+        environment_.autostartFolder,
+        environment_.programPath,
+        [this](const std::filesystem::path& program, const std::string& parameter) {
+            services_.shell.Launch(program.string(), parameter);
+        },
+        [this](const std::string& message) { services_.dialogs.ShowMessage(message); }};
+}
+
+void Program::CreateOptions() {
+    options_ = std::make_unique<OptionsDialog>(settings_, formats_, services_.dialogs, *pickFlow_,
+                                               *actions_, *eyeDropper_);
+    OptionsDialog* options = options_.get();
+    connect(actions_.get(), &BarActions::optionsRequested, options, &OptionsDialog::ShowOptions);
+    connect(eyeDropper_.get(), &EyeDropperWindow::optionsRequested, options,
+            &OptionsDialog::ShowOptions);
+    connect(colorProperties_.get(), &ColorPropertiesWindow::optionsRequested, options,
+            &OptionsDialog::ShowOptions);
+    connect(quickPalette_.get(), &QuickPaletteWindow::optionsRequested, options,
+            &OptionsDialog::ShowOptions);
+    connect(testLayouts_.get(), &TestLayoutsWindow::optionsRequested, options,
+            &OptionsDialog::ShowOptions);
+    connect(eyeDropper_.get(), &EyeDropperWindow::moreOptionsRequested, options,
+            [options] { options->ShowOptionsOnPage(OptionsDialog::kEyeDropper); });
+    connect(colorProperties_.get(), &ColorPropertiesWindow::moreOptionsRequested, options,
+            [options] { options->ShowOptionsOnPage(OptionsDialog::kColorProperties); });
+    connect(options, &OptionsDialog::startWithWindowsChanged, this,
+            [this](bool on) { ApplyStartWithWindows(Autostart(), on ? "basla" : "baslama"); });
+    connect(options, &OptionsDialog::saveRequested, this, [this] {
+        SaveFormats();
+        SaveSettingsOrReport();
+    });
+    connect(options, &OptionsDialog::helpRequested, this, [this](const QString& page) {
+        OpenHelpPage(services_.shell, folders_.programFolder, page.toStdString());
+    });
 }
 
 void Program::EyeDropperCommand() {

@@ -4,6 +4,7 @@
 
 #include "core/formats/format_list.h"
 #include "core/settings/settings.h"
+#include "core/startup/autostart.h"
 #include "core/startup/data_folders.h"
 #include "ui/common/color_copy.h"
 
@@ -23,6 +24,7 @@ class Dialogs;
 class EyeDropperWindow;
 class GlobalHotkey;
 class MainBar;
+class OptionsDialog;
 class PaletteController;
 class PaletteExports;
 class PickFlow;
@@ -85,6 +87,7 @@ public:
     BarActions& Actions() { return *actions_; }
     TrayIcon& Tray() { return *tray_; }
     PickFlow& Picks() { return *pickFlow_; }
+    OptionsDialog& Options() { return *options_; }
 
     // Text and a swatch picture together on the clipboard (the automatic copy with swatch); the
     // palette exports supply it once the windows are built.
@@ -124,6 +127,8 @@ private:
     void CreateQuickPalette();
     void CreateTestLayouts();
     void CreateBarCommands();
+    void CreateOptions();
+    AutostartContext Autostart();
 
     Services services_;
     ProgramEnvironment environment_;
@@ -144,6 +149,7 @@ private:
     std::unique_ptr<TrayIcon> tray_;
     std::unique_ptr<PickFlow> pickFlow_;
     std::unique_ptr<PaletteExports> exports_;
+    std::unique_ptr<OptionsDialog> options_;
     bool ended_ = false;
 };
 

@@ -1,0 +1,346 @@
+// The Options dialog and the format editor inside the whole program on in-memory services.
+
+#include "core/base/text_file.h"
+#include "core/formats/format_edit.h"
+#include "core/formats/format_list.h"
+#include "core/settings/hotkey_text.h"
+#include "core/settings/settings.h"
+#include "find_child.h"
+#include "program_on_fakes.h"
+#include "ui/bar/bar_actions.h"
+#include "ui/color_properties/color_properties_window.h"
+#include "ui/eye_dropper/eye_dropper_window.h"
+#include "ui/options/format_editor.h"
+#include "ui/options/options_dialog.h"
+#include "ui/quick_palette/quick_palette_window.h"
+#include "ui/test_layouts/test_layouts_window.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QStackedWidget>
+
+#include <algorithm>
+#include <functional>
+
+namespace twl {
+namespace {
+
+void Click(QWidget* button) {
+    static_cast<QAbstractButton*>(button)->click();
+}
+
+class OptionsDialogTest : public ProgramOnFakes {
+protected:
+    OptionsDialog& Options() { return program_->Options(); }
+    void OpenOptions() { Options().ShowOptions(); }
+    QListWidget* FormatView() { return Child<QListWidget>(Options(), "CFormatsLB"); }
+    void SelectFormat(const char* name) {
+        const auto names = program_->Formats().Names();
+        const auto at = std::find(names.begin(), names.end(), name);
+        ASSERT_NE(at, names.end());
+        FormatView()->setCurrentRow(static_cast<int>(at - names.begin()));
+    }
+    bool HasFormat(const char* name) {
+        const auto names = program_->Formats().Names();
+        return std::find(names.begin(), names.end(), name) != names.end();
+    }
+};
+
+TEST_F(OptionsDialogTest, EveryRequestOpensTheDialogOnItsPage) {
+    StartProgram();
+    const std::pair<std::function<void()>, int> cases[] = {
+        {[this] { emit program_->Actions().optionsRequested(); }, -1},
+        {[this] { emit program_->EyeDropper().optionsRequested(); }, -1},
+        {[this] { emit program_->ColorProperties().optionsRequested(); }, -1},
+        {[this] { emit program_->QuickPalette().optionsRequested(); }, -1},
+        {[this] { emit program_->TestLayouts().optionsRequested(); }, -1},
+        {[this] { emit program_->EyeDropper().moreOptionsRequested(); },
+         OptionsDialog::kEyeDropper},
+        {[this] { emit program_->ColorProperties().moreOptionsRequested(); },
+         OptionsDialog::kColorProperties},
+    };
+    auto* pages = Options().findChild<QStackedWidget*>();
+    for (const auto& [request, page] : cases) {
+        Options().hide();
+        Child<QListWidget>(Options(), "TabsLB")->setCurrentRow(OptionsDialog::kAutoCopy);
+        request();
+        EXPECT_TRUE(Options().isVisible());
+        EXPECT_EQ(pages->currentIndex(), page < 0 ? int(OptionsDialog::kAutoCopy) : page);
+    }
+    EXPECT_EQ(Options().objectName(), "Form8");
+    EXPECT_EQ(Options().windowTitle(), "Options");
+    EXPECT_EQ(Options().size(), QSize(568, 371));
+}
+
+TEST_F(OptionsDialogTest, F1OpensTheOptionsHelpPage) {
+    StartProgram();
+    OpenOptions();
+    QKeyEvent f1(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
+    QApplication::sendEvent(Child(Options(), "HotKey1"), &f1);
+    ASSERT_EQ(shell_.opened.size(), 1u);
+    EXPECT_NE(shell_.opened[0].find("options.htm"), std::string::npos);
+}
+
+TEST_F(OptionsDialogTest, ShowingFillsTheBoxesFromTheSettings) {
+    WriteSettings({"hotkey=Ctrl+Shift+F9", "stayontop=1", "showprogram=0", "captureandcopy=1",
+                   "AutoCopySwatch=0", "ACopyonHotkey=1", "EyeShowComparison=0"});
+    StartProgram();
+    OpenOptions();
+    const std::pair<const char*, bool> boxes[] = {
+        {"CheckBox8", false},         {"CheckBox5", true},       {"CheckBox7", false},
+        {"CheckBox6", true},          {"CheckBox3", true},       {"CheckBox9", false},
+        {"CheckBox2", true},          {"ACopySwatchCHE", false}, {"ACopyonHotkeyCHE", true},
+        {"ShowComparisonCHE", false},
+    };
+    for (const auto& [name, checked] : boxes) {
+        EXPECT_EQ(Child<QCheckBox>(Options(), name)->isChecked(), checked) << name;
+    }
+    EXPECT_EQ(Child<QLineEdit>(Options(), "HotKey1")->text(), "F9");
+    EXPECT_EQ(FormatView()->count(), static_cast<int>(program_->Formats().Count()));
+}
+
+TEST_F(OptionsDialogTest, ChoosersSelectTheirSettingInAnyCaseAndOkStoresEachUnderItsKey) {
+    WriteSettings({"EyeCVF1=rgb", "EyeCVF2=hex", "EyeCVF3=RGB", "ColPropCVF1=HEX",
+                   "ColPropCVF2=Rgb", "ColPropCVF3=hex", "copyas=rgb"});
+    StartProgram();
+    OpenOptions();
+    const auto names = program_->Formats().Names();
+    const char* choosers[] = {"CVFEye1stCB",   "CVFEye2ndCB",   "CVFEye3rdCB",  "CVFColProp1CB",
+                              "CVFColProp2CB", "CVFColProp3CB", "ACopyFormatCB"};
+    const char* shown[] = {"RGB", "HEX", "RGB", "HEX", "RGB", "HEX", "RGB"};
+    for (std::size_t i = 0; i < std::size(choosers); ++i) {
+        EXPECT_EQ(Child<QComboBox>(Options(), choosers[i])->currentText(), shown[i]) << i;
+    }
+    // A different format in each chooser shows which setting each one feeds.
+    ASSERT_GE(names.size(), std::size(choosers));
+    for (std::size_t i = 0; i < std::size(choosers); ++i) {
+        Child<QComboBox>(Options(), choosers[i])->setCurrentIndex(static_cast<int>(i));
+    }
+    Click(Child(Options(), "Button1"));
+    const Settings& settings = program_->CurrentSettings();
+    const std::string stored[] = {settings.eyeFormat1,     settings.eyeFormat2,
+                                  settings.eyeFormat3,     settings.colPropFormat1,
+                                  settings.colPropFormat2, settings.colPropFormat3,
+                                  settings.autoCopyFormat};
+    for (std::size_t i = 0; i < std::size(choosers); ++i) {
+        EXPECT_EQ(stored[i], names[i]) << choosers[i];
+    }
+    EXPECT_FALSE(Options().isVisible());
+}
+
+TEST_F(OptionsDialogTest, RemovingRgbThenCancelStillRemovesIt) {
+    StartProgram();
+    OpenOptions();
+    SelectFormat("RGB");
+    const int before = FormatView()->count();
+    Click(Child(Options(), "Button5"));
+    Click(Child(Options(), "Button2"));
+    EXPECT_FALSE(HasFormat("RGB"));
+    EXPECT_EQ(FormatView()->count(), before - 1);
+    EXPECT_TRUE(dialogs_.messages.empty());
+}
+
+TEST_F(OptionsDialogTest, RemoveDoesNothingWhileTheEditorIsOpenOrNothingIsSelected) {
+    StartProgram();
+    OpenOptions();
+    const std::size_t count = program_->Formats().Count();
+    FormatView()->setCurrentRow(-1);
+    Click(Child(Options(), "Button5"));
+    EXPECT_EQ(program_->Formats().Count(), count);
+    SelectFormat("RGB");
+    Click(Child(Options(), "Button3"));
+    ASSERT_TRUE(Options().Editor().isVisible());
+    Click(Child(Options(), "Button5"));
+    EXPECT_TRUE(HasFormat("RGB"));
+}
+
+TEST_F(OptionsDialogTest, AChooserNamingARemovedFormatIsEmptyAndOkStoresTheEmptyName) {
+    WriteSettings({"EyeCVF1=Gone", "EyeCVF2=HEX"});
+    StartProgram();
+    OpenOptions();
+    EXPECT_EQ(Child<QComboBox>(Options(), "CVFEye1stCB")->currentIndex(), -1);
+    Click(Child(Options(), "Button1"));
+    EXPECT_EQ(program_->CurrentSettings().eyeFormat1, "");
+    EXPECT_EQ(program_->CurrentSettings().eyeFormat2, "HEX");
+    const auto lines = ReadTextLines(UserFolder() / "set.set");
+    ASSERT_TRUE(lines);
+    EXPECT_NE(std::find(lines->begin(), lines->end(), "EyeCVF1="), lines->end());
+    EXPECT_TRUE(std::filesystem::exists(UserFolder() / "cvf.ini"));
+}
+
+TEST_F(OptionsDialogTest, TogglingAutostartTwiceStillAppliesItOnOk) {
+    WriteSettings({"startonstartup=1"});
+    StartProgram();
+    const auto entry = environment_.autostartFolder / "vttwl.desktop";
+    std::filesystem::remove(entry);
+    OpenOptions();
+    Click(Child(Options(), "Button1"));
+    EXPECT_FALSE(std::filesystem::exists(entry)) << "untouched box: nothing applied";
+
+    OpenOptions();
+    Click(Child(Options(), "CheckBox1"));
+    Click(Child(Options(), "CheckBox1"));
+    Click(Child(Options(), "Button1"));
+    EXPECT_TRUE(std::filesystem::exists(entry));
+    EXPECT_TRUE(program_->CurrentSettings().startWithWindows);
+}
+
+TEST_F(OptionsDialogTest, OkAppliesTheBoxesAtOnce) {
+    WriteSettings({"stayontop=0", "captureandcopy=0", "EyeShowComparison=1", "showprogram=1",
+                   "AutoCopySwatch=0", "ACopyonHotkey=0"});
+    StartProgram();
+    ASSERT_FALSE(Child(program_->EyeDropper(), "ComparePNL")->isHidden());
+    OpenOptions();
+    for (const char* name : {"CheckBox3", "CheckBox2", "ShowComparisonCHE", "CheckBox9",
+                             "ACopySwatchCHE", "ACopyonHotkeyCHE"}) {
+        Click(Child(Options(), name));
+    }
+    Click(Child(Options(), "Button1"));
+    const Settings& settings = program_->CurrentSettings();
+    EXPECT_TRUE(settings.stayOnTop);
+    EXPECT_TRUE(settings.autoCopy);
+    EXPECT_FALSE(settings.eyeShowComparison);
+    EXPECT_FALSE(settings.showAtStart);
+    EXPECT_TRUE(settings.autoCopySwatch);
+    EXPECT_TRUE(settings.autoCopyOnHotkey);
+    EXPECT_TRUE(program_->Actions().findChild<QAction*>("StayonTop1")->isChecked());
+    EXPECT_TRUE(program_->Actions().findChild<QAction*>("AutoCopy1")->isChecked());
+    EXPECT_TRUE(Child(program_->EyeDropper(), "ComparePNL")->isHidden());
+}
+
+TEST_F(OptionsDialogTest, TheHotkeyComesFromTheBoxesAndTheKey) {
+    for (const bool held : {false, true}) {
+        SCOPED_TRACE(held);
+        dialogs_.messages.clear();
+        hotkey_.heldElsewhere = held;
+        if (!program_) {
+            StartProgram();
+        }
+        OpenOptions();
+        for (const char* name : {"CheckBox8", "CheckBox5", "CheckBox7", "CheckBox6"}) {
+            Child<QCheckBox>(Options(), name)->setChecked(false);
+        }
+        Child<QCheckBox>(Options(), "CheckBox5")->setChecked(true);
+        Child<QCheckBox>(Options(), "CheckBox7")->setChecked(true);
+        QKeyEvent q(QEvent::KeyPress, Qt::Key_Q, Qt::ShiftModifier);
+        QApplication::sendEvent(Child(Options(), "HotKey1"), &q);
+        Click(Child(Options(), "Button1"));
+        EXPECT_EQ(program_->CurrentSettings().globalHotkey, ParseHotkey("Ctrl+Alt+Q"));
+        if (held) {
+            EXPECT_EQ(dialogs_.messages, std::vector<std::string>{kCannotAssignHotkeyText});
+            EXPECT_FALSE(hotkey_.registered);
+        } else {
+            EXPECT_TRUE(dialogs_.messages.empty());
+            EXPECT_EQ(hotkey_.registered, ParseHotkey("Ctrl+Alt+Q"));
+        }
+        EXPECT_FALSE(Options().isVisible());
+    }
+}
+
+class FormatEditorTest : public OptionsDialogTest {
+protected:
+    void SetUp() override {
+        StartProgram();
+        OpenOptions();
+    }
+    FormatEditor& Editor() { return Options().Editor(); }
+    QLineEdit* Template() { return Child<QLineEdit>(Editor(), "FormatEDT"); }
+    QLineEdit* Name() { return Child<QLineEdit>(Editor(), "nameEDT"); }
+    QLabel* Preview() { return Child<QLabel>(Editor(), "formatpreviewLBL"); }
+    void DoubleClickPart(int row) {
+        auto* parts = Child<QListWidget>(Editor(), "ListBox1");
+        emit parts->itemDoubleClicked(parts->item(row));
+    }
+    void Press(QWidget* widget, QEvent::Type type) {
+        QMouseEvent event(type, QPointF(2, 2), widget->mapToGlobal(QPointF(2, 2)), Qt::LeftButton,
+                          Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(widget, &event);
+    }
+};
+
+TEST_F(FormatEditorTest, ValuePartsGoToTheEndOfTheTemplateAndThePreviewFollows) {
+    Click(Child(Options(), "Button3"));
+    ASSERT_TRUE(Editor().isVisible());
+    EXPECT_EQ(Editor().objectName(), "Form14");
+    EXPECT_EQ(Editor().size(), QSize(416, 303));
+    EXPECT_TRUE(Editor().windowFlags() & Qt::WindowStaysOnTopHint);
+    Template()->setText("#");
+    Template()->setCursorPosition(0);
+    for (const int row : {0, 1, 2}) {
+        DoubleClickPart(row);
+    }
+    EXPECT_EQ(Template()->text(), "#{rh}{gh}{bh}");
+    EXPECT_EQ(Preview()->text(), "#3264C8");
+    const char* parts[] = {"{rh}", "{gh}", "{bh}", "{r}",  "{g}",  "{b}",    "{h}",    "{s}",
+                           "{l}",  "{cc}", "{cm}", "{cy}", "{ck}", "{hsvh}", "{hsvs}", "{hsvv}"};
+    for (int row = 0; row < 16; ++row) {
+        Template()->clear();
+        DoubleClickPart(row);
+        EXPECT_EQ(Template()->text(), parts[row]) << row;
+    }
+    Template()->setText("RGB({r}, {g}, {b}) & more");
+    EXPECT_EQ(Preview()->text(), "RGB(50, 100, 200) & more");
+    Name()->setText("Mine ");
+    Press(Preview(), QEvent::MouseButtonDblClick);
+    EXPECT_EQ(Name()->text(), "Mine RGB(50, 100, 200) & more");
+}
+
+TEST_F(FormatEditorTest, ChangeColorSetsThePreviewColourAndKeepsIt) {
+    Click(Child(Options(), "Button3"));
+    dialogs_.colorAnswer = MakeColor(255, 0, 16);
+    Press(Child(Editor(), "Label6"), QEvent::MouseButtonPress);
+    EXPECT_EQ(dialogs_.colorDialogStarts, std::vector<TColor>{MakeColor(50, 100, 200)});
+    Template()->setText("{r},{g},{b}");
+    EXPECT_EQ(Preview()->text(), "255,0,16");
+    Click(Child(Editor(), "Button2"));
+    Click(Child(Options(), "Button3"));
+    EXPECT_EQ(Editor().PreviewColor(), MakeColor(255, 0, 16));
+    EXPECT_TRUE(Template()->text().isEmpty());
+}
+
+TEST_F(FormatEditorTest, NewRefusesEmptyBoxesAndAnExistingNameThenAppends) {
+    Click(Child(Options(), "Button3"));
+    const std::size_t count = program_->Formats().Count();
+    const std::pair<const char*, const char*> refused[] = {
+        {"", "{r}"}, {"Mine", ""}, {"hex", "{r}"}};
+    for (const auto& [name, templ] : refused) {
+        dialogs_.messages.clear();
+        Name()->setText(name);
+        Template()->setText(templ);
+        Click(Child(Editor(), "Button1"));
+        EXPECT_EQ(dialogs_.messages.size(), 1u);
+        EXPECT_TRUE(Editor().isVisible());
+    }
+    EXPECT_EQ(dialogs_.messages[0], kNameExistsText);
+    EXPECT_EQ(program_->Formats().Count(), count);
+    Name()->setText("Mine");
+    Click(Child(Editor(), "Button1"));
+    EXPECT_FALSE(Editor().isVisible());
+    EXPECT_EQ(program_->Formats().Lines().back(), "Mine={r}");
+    EXPECT_EQ(FormatView()->count(), static_cast<int>(count + 1));
+}
+
+TEST_F(FormatEditorTest, EditFillsTheBoxesAndReplacesTheLineInItsPlace) {
+    Click(Child(Options(), "Button4"));
+    EXPECT_FALSE(Editor().isVisible()) << "nothing selected";
+    SelectFormat("RGB");
+    const int row = FormatView()->currentRow();
+    Click(Child(Options(), "Button4"));
+    ASSERT_TRUE(Editor().isVisible());
+    EXPECT_EQ(Name()->text(), "RGB");
+    EXPECT_EQ(Template()->text().toStdString(), program_->Formats().Template("RGB"));
+    Name()->setText("RGB2");
+    Click(Child(Editor(), "Button1"));
+    EXPECT_EQ(program_->Formats().Names()[static_cast<std::size_t>(row)], "RGB2");
+    EXPECT_TRUE(FormatView()->item(row)->text().startsWith("RGB2="));
+}
+
+} // namespace
+} // namespace twl
