@@ -18,6 +18,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -77,6 +78,7 @@ TEST_F(OptionsDialogTest, EveryRequestOpensTheDialogOnItsPage) {
     EXPECT_EQ(Options().objectName(), "Form8");
     EXPECT_EQ(Options().windowTitle(), "Options");
     EXPECT_EQ(Options().size(), QSize(568, 371));
+    EXPECT_FALSE(Options().isModal());
 }
 
 TEST_F(OptionsDialogTest, F1OpensTheOptionsHelpPage) {
@@ -145,6 +147,28 @@ TEST_F(OptionsDialogTest, RemovingRgbThenCancelStillRemovesIt) {
     EXPECT_FALSE(HasFormat("RGB"));
     EXPECT_EQ(FormatView()->count(), before - 1);
     EXPECT_TRUE(dialogs_.messages.empty());
+    program_->Exit();
+    const auto lines = ReadTextLines(home_.Path() / "config/Vantrel/Shared/cvf.ini");
+    ASSERT_TRUE(lines);
+    EXPECT_EQ(lines->size(), static_cast<std::size_t>(before - 1));
+    for (const auto& line : *lines) {
+        EXPECT_FALSE(line.starts_with("RGB=")) << line;
+    }
+}
+
+TEST_F(OptionsDialogTest, OddFormatRowsAreStripedAndRowsAreTwentyPixelsHigh) {
+    StartProgram();
+    Options().ShowOptionsOnPage(OptionsDialog::kColorFormats);
+    QApplication::processEvents();
+    FormatView()->setCurrentRow(-1);
+    FormatView()->clearSelection();
+    const QImage picture = FormatView()->viewport()->grab().toImage();
+    const QPalette& colors = FormatView()->palette();
+    ASSERT_EQ(FormatView()->visualItemRect(FormatView()->item(1)).height(), 20);
+    const int right = picture.width() - 3;
+    EXPECT_EQ(picture.pixelColor(right, 10), colors.color(QPalette::Base));
+    EXPECT_EQ(picture.pixelColor(right, 30), colors.color(QPalette::Button));
+    EXPECT_EQ(picture.pixelColor(right, 50), colors.color(QPalette::Base));
 }
 
 TEST_F(OptionsDialogTest, RemoveDoesNothingWhileTheEditorIsOpenOrNothingIsSelected) {
