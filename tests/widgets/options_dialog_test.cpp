@@ -11,6 +11,7 @@
 #include "ui/color_properties/color_properties_window.h"
 #include "ui/eye_dropper/eye_dropper_window.h"
 #include "ui/options/format_editor.h"
+#include "ui/options/hotkey_field.h"
 #include "ui/options/options_dialog.h"
 #include "ui/quick_palette/quick_palette_window.h"
 #include "ui/test_layouts/test_layouts_window.h"
@@ -29,6 +30,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <tuple>
 
 namespace twl {
 namespace {
@@ -265,6 +267,23 @@ TEST_F(OptionsDialogTest, TheHotkeyComesFromTheBoxesAndTheKey) {
             EXPECT_EQ(hotkey_.registered, ParseHotkey("Ctrl+Alt+Q"));
         }
         EXPECT_FALSE(Options().isVisible());
+    }
+}
+
+TEST(HotkeyFieldTest, KeysGetTheirHotkeyNamesWithoutModifiers) {
+    const std::tuple<int, Qt::KeyboardModifiers, const char*> cases[] = {
+        {Qt::Key_Q, Qt::ShiftModifier | Qt::ControlModifier, "Q"},
+        {Qt::Key_F9, Qt::AltModifier, "F9"},
+        {Qt::Key_Return, Qt::NoModifier, "Enter"},
+        {Qt::Key_PageDown, Qt::NoModifier, "PgDn"},
+        {Qt::Key_Delete, Qt::NoModifier, "Del"},
+        {Qt::Key_5, Qt::KeypadModifier, "Num 5"},
+        {Qt::Key_Plus, Qt::KeypadModifier, "Num +"},
+        {Qt::Key_BracketLeft, Qt::NoModifier, "["},
+        {Qt::Key_Shift, Qt::ShiftModifier, ""},
+    };
+    for (const auto& [key, modifiers, name] : cases) {
+        EXPECT_EQ(HotkeyField::KeyName(key, modifiers).toStdString(), name) << name;
     }
 }
 
