@@ -8,6 +8,7 @@
 #include "fake_screen.h"
 #include "fake_services.h"
 #include "find_child.h"
+#include "input_events.h"
 #include "program_on_fakes.h"
 #include "temp_folder.h"
 #include "ui/bar/bar_actions.h"
@@ -28,17 +29,6 @@
 
 namespace twl {
 namespace {
-
-void Mouse(QWidget* widget, QEvent::Type type, Qt::MouseButton button = Qt::NoButton) {
-    QMouseEvent event(type, QPointF(3, 3), widget->mapToGlobal(QPointF(3, 3)), button,
-                      type == QEvent::MouseButtonPress ? button : Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(widget, &event);
-}
-
-void Key(QWidget* to, QEvent::Type type, int key, Qt::KeyboardModifiers modifiers = {}) {
-    QKeyEvent event(type, key, modifiers);
-    QApplication::sendEvent(to, &event);
-}
 
 class ColorPropertiesTest : public ::testing::Test {
 protected:

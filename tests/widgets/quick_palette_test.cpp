@@ -4,6 +4,7 @@
 #include "core/settings/settings.h"
 #include "fake_screen.h"
 #include "find_child.h"
+#include "input_events.h"
 #include "program_on_fakes.h"
 #include "ui/bar/bar_actions.h"
 #include "ui/bar/palette_controller.h"
@@ -24,17 +25,6 @@ namespace twl {
 namespace {
 
 constexpr std::uint32_t kRed = 0xFF0000, kGrid = 0x080808;
-
-void Mouse(QWidget* widget, QEvent::Type type, Qt::MouseButton button = Qt::NoButton) {
-    QMouseEvent event(type, QPointF(3, 3), widget->mapToGlobal(QPointF(3, 3)), button,
-                      type == QEvent::MouseButtonPress ? button : Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(widget, &event);
-}
-
-void Key(QWidget* to, QEvent::Type type, int key, Qt::KeyboardModifiers modifiers = {}) {
-    QKeyEvent event(type, key, modifiers);
-    QApplication::sendEvent(to, &event);
-}
 
 class QuickPaletteTest : public ::testing::Test {
 protected:
