@@ -11,7 +11,8 @@
 
 int main(int argc, char** argv) {
     twl::TwlApplication app(argc, argv);
-    QGuiApplication::setApplicationDisplayName(QStringLiteral("TWL"));
+    // No display name: on X11 Qt appends it to every window title, and each window's caption
+    // stands exactly as written ("Eye Dropper", "Options").
     QCoreApplication::setApplicationName(QStringLiteral("TWL"));
     // The bar is a tool window; the program ends only through its exit command or the session.
     QGuiApplication::setQuitOnLastWindowClosed(false);
