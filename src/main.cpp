@@ -1,21 +1,30 @@
 // Tintwell: a small desktop colour picker.
 
+#include "app/command_line.h"
 #include "app/program.h"
 #include "app/termination_watcher.h"
 #include "app/twl_application.h"
 #include "core/base/version_info.h"
 #include "core/startup/data_folders.h"
 #include "platform/platform_services.h"
+#include "ui/common/program_icon.h"
 
 #include <QStandardPaths>
 
 int main(int argc, char** argv) {
+    const twl::CommandLine commandLine = twl::ReadCommandLine(argc, argv);
+    if (commandLine.exitCode) {
+        return *commandLine.exitCode;
+    }
     twl::TwlApplication app(argc, argv);
     // No display name: on X11 Qt appends it to every window title, and each window's caption
     // stands exactly as written ("Eye Dropper", "Options").
     QCoreApplication::setApplicationName(QStringLiteral("TWL"));
     // The bar is a tool window; the program ends only through its exit command or the session.
     QGuiApplication::setQuitOnLastWindowClosed(false);
+    // The desktop finds the menu entry, and with it the icon, by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral(TWL_APP_ID));
+    QGuiApplication::setWindowIcon(twl::ProgramIcon());
 
     const twl::PlatformServices services = twl::MakePlatformServices();
     app.SetDialogs(services.dialogs.get());
@@ -23,9 +32,10 @@ int main(int argc, char** argv) {
     const std::string configFolder =
         QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation).toStdString();
     twl::ProgramEnvironment environment;
-    environment.appDataFolder = configFolder;
+    environment.appDataFolder =
+        commandLine.configFolder.empty() ? configFolder : commandLine.configFolder;
     environment.programFolder = twl::FindProgramFolder(
-        QCoreApplication::applicationDirPath().toStdString(), TWL_DATA_INSTALL_DIR);
+        QCoreApplication::applicationDirPath().toStdString(), TWL_DATA_FROM_PROGRAM);
     environment.programPath = QCoreApplication::applicationFilePath().toStdString();
     environment.autostartFolder = std::filesystem::path(configFolder) / "autostart";
     environment.windowsVersionCode = twl::WindowsVersionCode();

@@ -34,7 +34,11 @@ TEST(DataFolders, ProgramFolderIsBesideTheProgramOnlyWhenItsDataIsThere) {
         std::filesystem::temp_directory_path() / ("twl-df-" + std::to_string(random()));
     std::filesystem::create_directories(base / "bin");
     EXPECT_EQ(FindProgramFolder(base / "bin", "/usr/share/tintwell"), "/usr/share/tintwell/");
+    // An installed tree finds its data from wherever it has been moved to.
+    EXPECT_EQ(FindProgramFolder(base / "bin", "../share/tintwell"),
+              (base / "share" / "tintwell").string() + "/");
     std::filesystem::create_directories(base / "bin" / "help");
+    EXPECT_EQ(FindProgramFolder(base / "bin", "../share/tintwell"), (base / "bin").string() + "/");
     EXPECT_EQ(FindProgramFolder(base / "bin", "/usr/share/tintwell"),
               (base / "bin").string() + "/");
 

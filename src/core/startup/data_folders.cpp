@@ -17,6 +17,10 @@ std::string FindProgramFolder(const std::filesystem::path& executableFolder,
     if (std::filesystem::is_directory(executableFolder / "help", ec)) {
         return WithTrailingSeparator(executableFolder.string());
     }
+    if (installDataFolder.is_relative()) {
+        return WithTrailingSeparator(
+            (executableFolder / installDataFolder).lexically_normal().string());
+    }
     return WithTrailingSeparator(installDataFolder.string());
 }
 

@@ -17,7 +17,9 @@ struct DataFolders {
 std::string WithTrailingSeparator(std::string folder);
 
 // The shipped data lies beside the program in a build tree or a portable copy (its "help"
-// folder is there); an installed program finds it in installDataFolder instead.
+// folder is there); an installed program finds it in installDataFolder instead, which, when
+// relative ("../share/tintwell"), is taken from the program's folder, so an installed tree
+// still finds its data after it has been moved.
 std::string FindProgramFolder(const std::filesystem::path& executableFolder,
                               const std::filesystem::path& installDataFolder);
 

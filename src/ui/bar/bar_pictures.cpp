@@ -49,19 +49,4 @@ QPixmap EyeDropperPicture() {
     return picture;
 }
 
-QPixmap TrayPicture() {
-    QPixmap picture(32, 32);
-    picture.fill(Qt::transparent);
-    QPainter painter(&picture);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(Qt::NoPen);
-    for (int i = 0; i < 12; ++i) {
-        painter.setBrush(QColor::fromHsv(i * 30, 230, 240));
-        painter.drawPie(QRectF(2, 2, 28, 28), i * 30 * 16, 30 * 16);
-    }
-    painter.setBrush(Qt::black);
-    painter.drawEllipse(QRectF(10, 10, 12, 12));
-    return picture;
-}
-
 } // namespace twl

@@ -8,7 +8,5 @@ namespace twl {
 
 QPixmap TitlePicture();
 QPixmap EyeDropperPicture();
-// The notification-area icon: a ring of colours.
-QPixmap TrayPicture();
 
 } // namespace twl

@@ -1,10 +1,10 @@
 #include "ui/bar/tray_icon.h"
 
-#include "ui/bar/bar_pictures.h"
+#include "ui/common/program_icon.h"
 
 namespace twl {
 
-TrayIcon::TrayIcon(QMenu* menu, QObject* parent) : QSystemTrayIcon(TrayPicture(), parent) {
+TrayIcon::TrayIcon(QMenu* menu, QObject* parent) : QSystemTrayIcon(ProgramIcon(), parent) {
     setObjectName(QStringLiteral("TrayIcon"));
     setToolTip(QStringLiteral("VT Tintwell"));
     setContextMenu(menu);
