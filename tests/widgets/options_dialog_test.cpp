@@ -8,6 +8,7 @@
 #include "find_child.h"
 #include "program_on_fakes.h"
 #include "ui/bar/bar_actions.h"
+#include "ui/bar/main_bar.h"
 #include "ui/color_properties/color_properties_window.h"
 #include "ui/eye_dropper/eye_dropper_window.h"
 #include "ui/options/format_editor.h"
@@ -19,6 +20,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
@@ -92,21 +94,20 @@ TEST_F(OptionsDialogTest, F1OpensTheOptionsHelpPage) {
     EXPECT_NE(shell_.opened[0].find("options.htm"), std::string::npos);
 }
 
-TEST_F(OptionsDialogTest, ShowingFillsTheBoxesFromTheSettings) {
-    WriteSettings({"hotkey=Ctrl+Shift+F9", "stayontop=1", "showprogram=0", "captureandcopy=1",
-                   "AutoCopySwatch=0", "ACopyonHotkey=1", "EyeShowComparison=0"});
+TEST_F(OptionsDialogTest, EachModifierBoxRoundTripsThroughTheHotkey) {
     StartProgram();
-    OpenOptions();
-    const std::pair<const char*, bool> boxes[] = {
-        {"CheckBox8", false},         {"CheckBox5", true},       {"CheckBox7", false},
-        {"CheckBox6", true},          {"CheckBox3", true},       {"CheckBox9", false},
-        {"CheckBox2", true},          {"ACopySwatchCHE", false}, {"ACopyonHotkeyCHE", true},
-        {"ShowComparisonCHE", false},
-    };
-    for (const auto& [name, checked] : boxes) {
-        EXPECT_EQ(Child<QCheckBox>(Options(), name)->isChecked(), checked) << name;
+    const char* boxes[] = {"CheckBox8", "CheckBox5", "CheckBox7", "CheckBox6"};
+    const char* hotkeys[] = {"Win+F9", "Ctrl+F9", "Alt+F9", "Shift+F9"};
+    for (std::size_t i = 0; i < std::size(boxes); ++i) {
+        program_->CurrentSettings().globalHotkey = ParseHotkey(hotkeys[i]);
+        OpenOptions();
+        for (std::size_t j = 0; j < std::size(boxes); ++j) {
+            EXPECT_EQ(Child<QCheckBox>(Options(), boxes[j])->isChecked(), i == j) << hotkeys[i];
+        }
+        EXPECT_EQ(Child<QLineEdit>(Options(), "HotKey1")->text(), "F9");
+        Click(Child(Options(), "Button1"));
+        EXPECT_EQ(hotkey_.registered, ParseHotkey(hotkeys[i]));
     }
-    EXPECT_EQ(Child<QLineEdit>(Options(), "HotKey1")->text(), "F9");
     EXPECT_EQ(FormatView()->count(), static_cast<int>(program_->Formats().Count()));
 }
 
@@ -218,26 +219,34 @@ TEST_F(OptionsDialogTest, TogglingAutostartTwiceStillAppliesItOnOk) {
     EXPECT_TRUE(program_->CurrentSettings().startWithWindows);
 }
 
-TEST_F(OptionsDialogTest, OkAppliesTheBoxesAtOnce) {
+TEST_F(OptionsDialogTest, EachBoxShowsAndSetsItsOwnSettingAndOkAppliesItAtOnce) {
     WriteSettings({"stayontop=0", "captureandcopy=0", "EyeShowComparison=1", "showprogram=1",
                    "AutoCopySwatch=0", "ACopyonHotkey=0"});
     StartProgram();
     ASSERT_FALSE(Child(program_->EyeDropper(), "ComparePNL")->isHidden());
-    OpenOptions();
-    for (const char* name : {"CheckBox3", "CheckBox2", "ShowComparisonCHE", "CheckBox9",
-                             "ACopySwatchCHE", "ACopyonHotkeyCHE"}) {
-        Click(Child(Options(), name));
+    const char* boxes[] = {"CheckBox3", "CheckBox2",      "ShowComparisonCHE",
+                           "CheckBox9", "ACopySwatchCHE", "ACopyonHotkeyCHE"};
+    const auto state = [this] {
+        const Settings& s = program_->CurrentSettings();
+        return std::vector<bool>{s.stayOnTop,   s.autoCopy,       s.eyeShowComparison,
+                                 s.showAtStart, s.autoCopySwatch, s.autoCopyOnHotkey};
+    };
+    // One box at a time, so that two boxes wired to each other's setting show.
+    for (std::size_t i = 0; i < std::size(boxes); ++i) {
+        std::vector<bool> expected = state();
+        OpenOptions();
+        for (std::size_t j = 0; j < std::size(boxes); ++j) {
+            EXPECT_EQ(Child<QCheckBox>(Options(), boxes[j])->isChecked(), expected[j]) << boxes[j];
+        }
+        Click(Child(Options(), boxes[i]));
+        Click(Child(Options(), "Button1"));
+        expected[i] = !expected[i];
+        EXPECT_EQ(state(), expected) << boxes[i];
     }
-    Click(Child(Options(), "Button1"));
-    const Settings& settings = program_->CurrentSettings();
-    EXPECT_TRUE(settings.stayOnTop);
-    EXPECT_TRUE(settings.autoCopy);
-    EXPECT_FALSE(settings.eyeShowComparison);
-    EXPECT_FALSE(settings.showAtStart);
-    EXPECT_TRUE(settings.autoCopySwatch);
-    EXPECT_TRUE(settings.autoCopyOnHotkey);
-    EXPECT_TRUE(program_->Actions().findChild<QAction*>("StayonTop1")->isChecked());
-    EXPECT_TRUE(program_->Actions().findChild<QAction*>("AutoCopy1")->isChecked());
+    for (const char* item : {"StayonTop1", "StayonTop2", "AutoCopy1"}) {
+        EXPECT_TRUE(program_->Actions().findChild<QAction*>(item)->isChecked()) << item;
+    }
+    EXPECT_TRUE(program_->Bar().windowFlags() & Qt::WindowStaysOnTopHint);
     EXPECT_TRUE(Child(program_->EyeDropper(), "ComparePNL")->isHidden());
 }
 
@@ -267,6 +276,120 @@ TEST_F(OptionsDialogTest, TheHotkeyComesFromTheBoxesAndTheKey) {
             EXPECT_EQ(hotkey_.registered, ParseHotkey("Ctrl+Alt+Q"));
         }
         EXPECT_FALSE(Options().isVisible());
+    }
+}
+
+TEST_F(OptionsDialogTest, AnEmptyKeyFieldMakesNoHotkeyAndWarnsOnlyOfTickedBoxes) {
+    WriteSettings({"hotkey=Ctrl+Nokey"});
+    StartProgram();
+    ASSERT_FALSE(program_->CurrentSettings().globalHotkey);
+    for (const bool ticked : {false, true}) {
+        SCOPED_TRACE(ticked);
+        hotkey_.registered = ParseHotkey("Win+Q"); // a registration OK is to let go
+        OpenOptions();
+        EXPECT_TRUE(Child<QLineEdit>(Options(), "HotKey1")->text().isEmpty());
+        Child<QCheckBox>(Options(), "CheckBox5")->setChecked(ticked);
+        Click(Child(Options(), "Button1"));
+        EXPECT_EQ(dialogs_.messages.size(), ticked ? 1u : 0u);
+        EXPECT_FALSE(hotkey_.registered);
+        EXPECT_FALSE(program_->CurrentSettings().globalHotkey);
+        EXPECT_FALSE(Options().isVisible());
+    }
+    EXPECT_EQ(dialogs_.messages, std::vector<std::string>{kCannotAssignHotkeyText});
+    const auto lines = ReadTextLines(UserFolder() / "set.set");
+    ASSERT_TRUE(lines);
+    EXPECT_NE(std::find(lines->begin(), lines->end(), "hotkey="), lines->end());
+}
+
+TEST_F(OptionsDialogTest, PagesShowTheirHeadingTextsAndControlsEachInItsOwnPlace) {
+    StartProgram();
+    OpenOptions();
+    auto* pages = Options().findChild<QStackedWidget*>();
+    EXPECT_EQ(Child(Options(), "TabsLB")->geometry(), QRect(16, 16, 113, 303));
+    EXPECT_EQ(pages->geometry(), QRect(134, 15, 425, 305));
+    for (const auto& [name, left] : {std::pair{"Button1", 392}, std::pair{"Button2", 472}}) {
+        QWidget* button = Child(Options(), name);
+        EXPECT_EQ(QRect(button->mapTo(&Options(), QPoint()), button->size()),
+                  QRect(left, 334, 75, 25));
+    }
+    const char* formatCaptions[] = {
+        "1st Color Value Format:", "2nd Color Value Format:", "3rd Color Value Format:"};
+    const std::vector<std::vector<const char*>> texts = {
+        {"General settings can be changed from here."},
+        {"You can bring TWL to front even it is not visible. Set the key combination that is "
+         "used to bring TWL to front here.",
+         "Select one or more of the checkboxes below and then click the last field \nand press a "
+         "key.",
+         "Tips for defining a good Global Hotkey:",
+         "Avoid very simple key combinations, like Ctrl+S, Ctrl+A,  F1, End, etc.",
+         "Avoid combining keys that are too far away. "},
+        {"TWL can copy color values to clipboard everytime you add a color to the color palette. "
+         "You can change auto copy options here.",
+         "Copy Format:",
+         "Please note that when Auto Copy is enabled, it will overwrite the data on the "
+         "clipboard!"},
+        {"You can define your own color value formats. Click New to add new or click Remove to "
+         "delete a format."},
+        {"General Eye Dropper settings can be changed from here. Please note that more options "
+         "are available through Eye Dropper menu.",
+         formatCaptions[0], formatCaptions[1], formatCaptions[2],
+         "You can change more settings using Eye Dropper menu. Please open Eye Dropper window and "
+         "click menu button."},
+        {"General settings that are related to Color Properties window can be \nchanged from "
+         "here.",
+         formatCaptions[0], formatCaptions[1], formatCaptions[2],
+         "You can change more settings using Color Properties menu. Please open Color Properties "
+         "window and click menu button."},
+    };
+    const std::vector<std::vector<const char*>> controls = {
+        {"CheckBox3", "CheckBox1", "CheckBox9"},
+        {"CheckBox8", "CheckBox5", "CheckBox7", "CheckBox6", "HotKey1"},
+        {"CheckBox2", "ACopyFormatCB", "ACopySwatchCHE", "ACopyonHotkeyCHE"},
+        {"CFormatsLB", "Button3", "Button4", "Button5"},
+        {"CVFEye1stCB", "CVFEye2ndCB", "CVFEye3rdCB", "ShowComparisonCHE"},
+        {"CVFColProp1CB", "CVFColProp2CB", "CVFColProp3CB"},
+    };
+    const char* names[] = {"General",       "Global Hotkey", "Auto Copy",
+                           "Color Formats", "Eye Dropper",   "Color Properties"};
+    for (int i = 0; i < 6; ++i) {
+        SCOPED_TRACE(names[i]);
+        Child<QListWidget>(Options(), "TabsLB")->setCurrentRow(i);
+        QWidget* page = pages->currentWidget();
+        ASSERT_EQ(page, pages->widget(i));
+        const auto labels = page->findChildren<QLabel*>();
+        QStringList shown;
+        for (const QLabel* label : labels) {
+            shown << label->text();
+        }
+        const QLabel* heading =
+            labels.value(static_cast<int>(shown.indexOf(QString::fromLatin1(names[i]))));
+        ASSERT_NE(heading, nullptr);
+        EXPECT_TRUE(heading->font().bold());
+        EXPECT_EQ(heading->font().pixelSize(), 16);
+        EXPECT_EQ(heading->font().family(), "Tahoma");
+        for (const char* text : texts[static_cast<std::size_t>(i)]) {
+            EXPECT_TRUE(shown.contains(QString::fromUtf8(text))) << text;
+        }
+        for (const char* name : controls[static_cast<std::size_t>(i)]) {
+            EXPECT_TRUE(page->isAncestorOf(Child(Options(), name))) << name;
+        }
+        // Every control lies inside its page, clear of every other.
+        std::vector<std::pair<QRect, QString>> places;
+        for (QWidget* control : page->findChildren<QWidget*>()) {
+            const QRect place(control->mapTo(page, QPoint()), control->size());
+            const bool onPage = control->parentWidget() == page ||
+                                qobject_cast<QGroupBox*>(control->parentWidget()) != nullptr;
+            if (onPage) {
+                EXPECT_TRUE(page->rect().contains(place)) << control->objectName().toStdString();
+            }
+            if (onPage && qobject_cast<QGroupBox*>(control) == nullptr) {
+                for (const auto& [other, what] : places) {
+                    EXPECT_FALSE(place.intersects(other)) << what.toStdString();
+                }
+                places.emplace_back(place, control->objectName() + ":" +
+                                               control->property("text").toString());
+            }
+        }
     }
 }
 

@@ -5,6 +5,7 @@
 #include "core/formats/format_list.h"
 #include "platform/dialogs.h"
 #include "platform/qt_conversions.h"
+#include "platform/window_fonts.h"
 #include "ui/common/filled_box.h"
 
 #include <QEvent>
@@ -23,6 +24,7 @@ namespace {
 QLabel* Caption(const char* text, int x, int y, QWidget* parent) {
     auto* label = new QLabel(QString::fromLatin1(text), parent);
     label->move(x, y);
+    label->adjustSize();
     return label;
 }
 
@@ -77,6 +79,7 @@ FormatEditor::FormatEditor(FormatList& formats, Dialogs& dialogs)
     changeColor_ = new QLabel(QStringLiteral("<u>Change color?</u>"), this);
     changeColor_->setObjectName(QStringLiteral("Label6"));
     changeColor_->move(320, 177);
+    changeColor_->adjustSize();
     changeColor_->setStyleSheet(QStringLiteral("color: blue"));
     changeColor_->setCursor(Qt::PointingHandCursor);
     changeColor_->installEventFilter(this);
@@ -100,6 +103,7 @@ FormatEditor::FormatEditor(FormatList& formats, Dialogs& dialogs)
 
 void FormatEditor::Open(FormatEditMode mode, std::size_t editIndex, const std::string& name,
                         const std::string& templ) {
+    EnsureWindowFonts();
     mode_ = mode;
     editIndex_ = editIndex;
     name_->setText(QString::fromStdString(name));

@@ -3,14 +3,12 @@
 // formats with New, Edit and Remove, and OK, which applies every page in a fixed order and saves.
 // It is built once and hidden when closed; every showing refills it from the settings.
 
+#include "ui/options/options_pages.h"
+
 #include <QDialog>
 
-#include <array>
-#include <cstddef>
 #include <memory>
 
-class QCheckBox;
-class QComboBox;
 class QListWidget;
 class QStackedWidget;
 
@@ -21,7 +19,6 @@ class Dialogs;
 class EyeDropperWindow;
 class FormatEditor;
 class FormatList;
-class HotkeyField;
 class PickFlow;
 struct Settings;
 
@@ -65,7 +62,6 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void BuildPages();
     void FillControls();
 
     Settings& settings_;
@@ -79,21 +75,7 @@ private:
 
     QListWidget* pageNames_ = nullptr;
     QStackedWidget* pages_ = nullptr;
-    QCheckBox* stayOnTop_ = nullptr;
-    QCheckBox* startWithWindows_ = nullptr;
-    QCheckBox* showProgram_ = nullptr;
-    QCheckBox* win_ = nullptr;
-    QCheckBox* ctrl_ = nullptr;
-    QCheckBox* alt_ = nullptr;
-    QCheckBox* shift_ = nullptr;
-    HotkeyField* key_ = nullptr;
-    QCheckBox* autoCopy_ = nullptr;
-    QCheckBox* autoCopySwatch_ = nullptr;
-    QCheckBox* autoCopyOnHotkey_ = nullptr;
-    QCheckBox* showComparison_ = nullptr;
-    QListWidget* formatList_ = nullptr;
-    // The six format choosers of the two window pages, then the Auto Copy chooser.
-    std::array<QComboBox*, 7> choosers_{};
+    OptionsControls c_;
 };
 
 } // namespace twl
