@@ -58,7 +58,6 @@ TEST(QuickReferenceLayoutTest, HeaderClicksOpenOneSectionOrCloseAll) {
     const ReferenceSection& section = ReferenceSections()[static_cast<std::size_t>(lists)];
     EXPECT_EQ(SectionHeader(section, false), " + Lists");
     EXPECT_EQ(SectionHeader(section, true), "  - Lists");
-    EXPECT_EQ(SectionIndex("nothing"), -1);
 }
 
 TEST(QuickReferenceLayoutTest, EveryEntryFitsInsideItsOpenSection) {
@@ -105,10 +104,6 @@ TEST(QuickReferenceSectionsTest, SpecialEntriesCopyTheirOwnText) {
             EXPECT_EQ(entry.snippet, c.snippet) << c.key << " " << c.index;
         }
         EXPECT_EQ(entry.copied, c.copied) << c.key << " " << c.index;
-    }
-    const std::size_t counts[] = {1, 6, 10, 3, 3, 5, 7, 9};
-    for (std::size_t i = 0; i < 8; ++i) {
-        EXPECT_EQ(ReferenceSections()[i].entries.size(), counts[i]) << i;
     }
 }
 

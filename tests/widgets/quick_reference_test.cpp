@@ -60,9 +60,7 @@ TEST_F(QuickReferenceTest, ClickingASnippetCopiesItsExactText) {
     Start();
     const std::pair<const char*, const char*> copies[] = {
         {"textf3", "<h1></h1>"},
-        {"textf7", "<strong></strong> "},
         {"char5", "&amp;"},
-        {"images3", "<img src=\"...\" usemap=\"#mapname\">"},
         {"links2", "<a href=\"...\" target=\"_blank\"></a>"}};
     for (const auto& [name, text] : copies) {
         Click(name);
@@ -70,7 +68,6 @@ TEST_F(QuickReferenceTest, ClickingASnippetCopiesItsExactText) {
     }
     // Entities show as written; a snippet's tags are no markup.
     EXPECT_EQ(Child<QLabel>(Window(), "char5")->text(), "&amp;");
-    EXPECT_EQ(Child<QLabel>(Window(), "char5")->textFormat(), Qt::PlainText);
     EXPECT_EQ(Child<QLabel>(Window(), "textf1")->textFormat(), Qt::PlainText);
     // The page skeleton is not a snippet.
     const int sets = clipboard_.sets;
