@@ -21,6 +21,7 @@
 #include "ui/eye_dropper/eye_dropper_window.h"
 #include "ui/options/options_dialog.h"
 #include "ui/quick_palette/quick_palette_window.h"
+#include "ui/quick_reference/quick_reference_window.h"
 #include "ui/test_layouts/test_layouts_window.h"
 
 #include <QCoreApplication>
@@ -104,6 +105,7 @@ void Program::CreateOtherWindows() {
     CreateTestLayouts();
     CreateBarCommands();
     CreateOptions();
+    CreateQuickReference();
     emit creatingWindows();
 }
 
@@ -297,6 +299,30 @@ void Program::CreateOptions() {
     connect(options, &OptionsDialog::helpRequested, this, [this](const QString& page) {
         OpenHelpPage(services_.shell, folders_.programFolder, page.toStdString());
     });
+}
+
+void Program::CreateQuickReference() {
+    quickReference_ = std::make_unique<QuickReferenceWindow>(settings_, services_.clipboard,
+                                                             services_.shell, CurrentScreenInfo());
+    QuickReferenceWindow* reference = quickReference_.get();
+    connect(actions_.get(), &BarActions::quickReferenceRequested, reference,
+            &QuickReferenceWindow::ShowQuickReference);
+    connect(reference, &QuickReferenceWindow::helpRequested, this, [this](const QString& page) {
+        OpenHelpPage(services_.shell, folders_.programFolder, page.toStdString());
+    });
+    connect(reference, &QuickReferenceWindow::optionsRequested, options_.get(),
+            &OptionsDialog::ShowOptions);
+    connect(reference, &QuickReferenceWindow::eyeDropperRequested, this,
+            &Program::EyeDropperCommand);
+    connect(reference, &QuickReferenceWindow::quickPaletteRequested, this,
+            &Program::QuickPaletteCommand);
+    connect(reference, &QuickReferenceWindow::testLayoutsRequested, this,
+            &Program::TestLayoutsCommand);
+    connect(reference, &QuickReferenceWindow::colorPropertiesRequested, this,
+            &Program::ColorPropertiesCommand);
+    connect(this, &Program::collectingSettings, reference, &QuickReferenceWindow::CollectSettings);
+    actions_->AddToolWindow(reference);
+    pickFlow_->AddOwnWindow(reference);
 }
 
 void Program::EyeDropperCommand() {
