@@ -22,6 +22,7 @@ class Clipboard;
 class ColorPropertiesWindow;
 class Dialogs;
 class EyeDropperWindow;
+class FontsWindow;
 class GlobalHotkey;
 class MainBar;
 class OptionsDialog;
@@ -88,6 +89,7 @@ public:
     TrayIcon& Tray() { return *tray_; }
     PickFlow& Picks() { return *pickFlow_; }
     OptionsDialog& Options() { return *options_; }
+    FontsWindow& Fonts() { return *fonts_; }
 
     // Text and a swatch picture together on the clipboard (the automatic copy with swatch); the
     // palette exports supply it once the windows are built.
@@ -128,6 +130,7 @@ private:
     void CreateTestLayouts();
     void CreateBarCommands();
     void CreateOptions();
+    void CreateFonts();
     AutostartContext Autostart();
 
     Services services_;
@@ -150,6 +153,7 @@ private:
     std::unique_ptr<PickFlow> pickFlow_;
     std::unique_ptr<PaletteExports> exports_;
     std::unique_ptr<OptionsDialog> options_;
+    std::unique_ptr<FontsWindow> fonts_;
     bool ended_ = false;
 };
 
