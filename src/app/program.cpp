@@ -19,6 +19,7 @@
 #include "ui/color_properties/color_properties_window.h"
 #include "ui/common/help_page.h"
 #include "ui/eye_dropper/eye_dropper_window.h"
+#include "ui/fonts/fonts_window.h"
 #include "ui/options/options_dialog.h"
 #include "ui/quick_palette/quick_palette_window.h"
 #include "ui/quick_reference/quick_reference_window.h"
@@ -106,6 +107,7 @@ void Program::CreateOtherWindows() {
     CreateBarCommands();
     CreateOptions();
     CreateQuickReference();
+    CreateFonts();
     emit creatingWindows();
 }
 
@@ -325,6 +327,20 @@ void Program::CreateQuickReference() {
     pickFlow_->AddOwnWindow(reference);
 }
 
+// The fonts preview: Ctrl+F on the bar shows it; its samples are written at exit.
+void Program::CreateFonts() {
+    fonts_ = std::make_unique<FontsWindow>(folders_.userDataFolder + "fonttextsamples.txt");
+    FontsWindow* fonts = fonts_.get();
+    actions_->AddToolWindow(fonts);
+    pickFlow_->AddOwnWindow(fonts);
+    connect(actions_.get(), &BarActions::fontsRequested, fonts, &FontsWindow::ShowWindow);
+    connect(fonts, &FontsWindow::optionsRequested, options_.get(), &OptionsDialog::ShowOptions);
+    connect(fonts, &FontsWindow::eyeDropperRequested, this, &Program::EyeDropperCommand);
+    connect(fonts, &FontsWindow::quickPaletteRequested, this, &Program::QuickPaletteCommand);
+    connect(fonts, &FontsWindow::testLayoutsRequested, this, &Program::TestLayoutsCommand);
+    connect(fonts, &FontsWindow::colorPropertiesRequested, this, &Program::ColorPropertiesCommand);
+}
+
 void Program::EyeDropperCommand() {
     eyeDropper_->ShowEyeDropper();
     placer_->PlaceEyeDropper();
@@ -390,6 +406,10 @@ void Program::Exit() {
     // A picture that cannot be written is no reason to stop the exit.
     if (eyeDropper_) {
         eyeDropper_->WriteMagnifiedBitmap(folders_.userDataFolder + "magnified.bmp");
+    }
+    // Nor is a samples file that cannot be written.
+    if (fonts_) {
+        fonts_->SaveSamples();
     }
     palette_->SavePalette(folders_.userDataFolder);
     SaveSettingsOrReport();

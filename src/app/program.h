@@ -22,6 +22,7 @@ class Clipboard;
 class ColorPropertiesWindow;
 class Dialogs;
 class EyeDropperWindow;
+class FontsWindow;
 class GlobalHotkey;
 class MainBar;
 class OptionsDialog;
@@ -90,6 +91,7 @@ public:
     PickFlow& Picks() { return *pickFlow_; }
     OptionsDialog& Options() { return *options_; }
     QuickReferenceWindow& QuickReference() { return *quickReference_; }
+    FontsWindow& Fonts() { return *fonts_; }
 
     // Text and a swatch picture together on the clipboard (the automatic copy with swatch); the
     // palette exports supply it once the windows are built.
@@ -131,6 +133,7 @@ private:
     void CreateBarCommands();
     void CreateOptions();
     void CreateQuickReference();
+    void CreateFonts();
     AutostartContext Autostart();
 
     Services services_;
@@ -154,6 +157,7 @@ private:
     std::unique_ptr<PaletteExports> exports_;
     std::unique_ptr<OptionsDialog> options_;
     std::unique_ptr<QuickReferenceWindow> quickReference_;
+    std::unique_ptr<FontsWindow> fonts_;
     bool ended_ = false;
 };
 

@@ -261,6 +261,11 @@ const BarCommand kCommands[] = {
      false,
      {KeyBinding{Qt::Key_F10}},
      [](BarActions& a, QAction*) { a.OpenMainMenuAtTitle(); }},
+    {nullptr,
+     nullptr,
+     false,
+     {KeyBinding{Qt::Key_F, Qt::ControlModifier}},
+     [](BarActions& a, QAction*) { emit a.fontsRequested(); }},
 };
 
 const std::pair<const char*, const char*> kSubmenus[] = {{"CopyPaletteas1", "&Copy Palette as"},

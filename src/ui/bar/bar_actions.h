@@ -70,6 +70,8 @@ signals:
     void quickPaletteRequested();
     void namedColorsRequested();
     void testLayoutsRequested();
+    // Ctrl+F: the fonts preview.
+    void fontsRequested();
     void quickReferenceRequested();
     void pasteColorRequested();
     void optionsRequested();
