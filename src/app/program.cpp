@@ -7,7 +7,9 @@
 #include "platform/dialogs.h"
 #include "platform/global_hotkey.h"
 #include "platform/shell.h"
+#include "platform/update_downloader.h"
 #include "platform/window_position_sync.h"
+#include "ui/about/about_window.h"
 #include "ui/bar/bar_actions.h"
 #include "ui/bar/main_bar.h"
 #include "ui/bar/palette_controller.h"
@@ -15,6 +17,7 @@
 #include "ui/bar/paste_color.h"
 #include "ui/bar/pick_flow.h"
 #include "ui/bar/tray_icon.h"
+#include "ui/bar/web_addresses.h"
 #include "ui/bar/window_placer.h"
 #include "ui/color_properties/color_properties_window.h"
 #include "ui/common/help_page.h"
@@ -22,6 +25,7 @@
 #include "ui/options/options_dialog.h"
 #include "ui/quick_palette/quick_palette_window.h"
 #include "ui/test_layouts/test_layouts_window.h"
+#include "ui/update_check/update_check_window.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -104,6 +108,7 @@ void Program::CreateOtherWindows() {
     CreateTestLayouts();
     CreateBarCommands();
     CreateOptions();
+    CreateAboutAndUpdateCheck();
     emit creatingWindows();
 }
 
@@ -297,6 +302,16 @@ void Program::CreateOptions() {
     connect(options, &OptionsDialog::helpRequested, this, [this](const QString& page) {
         OpenHelpPage(services_.shell, folders_.programFolder, page.toStdString());
     });
+}
+
+void Program::CreateAboutAndUpdateCheck() {
+    about_ = std::make_unique<AboutWindow>(services_.shell);
+    connect(actions_.get(), &BarActions::aboutRequested, about_.get(), &AboutWindow::ShowAbout);
+    updateCheck_ = std::make_unique<UpdateCheckWindow>(
+        folders_.userDataFolder, UpdateServerBase(kHomePage), services_.dialogs, services_.shell,
+        &LoadUpdateDownloader);
+    connect(actions_.get(), &BarActions::checkForUpdatesRequested, updateCheck_.get(),
+            &UpdateCheckWindow::ShowAndCheck);
 }
 
 void Program::EyeDropperCommand() {

@@ -17,6 +17,7 @@
 
 namespace twl {
 
+class AboutWindow;
 class BarActions;
 class Clipboard;
 class ColorPropertiesWindow;
@@ -34,6 +35,7 @@ class Shell;
 class SingleInstance;
 class TestLayoutsWindow;
 class TrayIcon;
+class UpdateCheckWindow;
 class WindowPlacer;
 
 // The operating-system services the program uses: real ones in the program, fakes in tests.
@@ -88,6 +90,8 @@ public:
     TrayIcon& Tray() { return *tray_; }
     PickFlow& Picks() { return *pickFlow_; }
     OptionsDialog& Options() { return *options_; }
+    AboutWindow& About() { return *about_; }
+    UpdateCheckWindow& UpdateCheck() { return *updateCheck_; }
 
     // Text and a swatch picture together on the clipboard (the automatic copy with swatch); the
     // palette exports supply it once the windows are built.
@@ -128,6 +132,7 @@ private:
     void CreateTestLayouts();
     void CreateBarCommands();
     void CreateOptions();
+    void CreateAboutAndUpdateCheck();
     AutostartContext Autostart();
 
     Services services_;
@@ -150,6 +155,8 @@ private:
     std::unique_ptr<PickFlow> pickFlow_;
     std::unique_ptr<PaletteExports> exports_;
     std::unique_ptr<OptionsDialog> options_;
+    std::unique_ptr<AboutWindow> about_;
+    std::unique_ptr<UpdateCheckWindow> updateCheck_;
     bool ended_ = false;
 };
 

@@ -42,6 +42,12 @@ void QtDialogs::ShowMessage(const std::string& text) {
     box.exec();
 }
 
+bool QtDialogs::AskYesNo(const std::string& text) {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("TWL"), QString::fromStdString(text),
+                    QMessageBox::Yes | QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
 void QtDialogs::ShowError(const std::string& text) {
     QMessageBox box(QMessageBox::Critical, QStringLiteral("TWL"), QString::fromStdString(text),
                     QMessageBox::Ok);
