@@ -50,14 +50,16 @@ check_for_updates() { main_menu e Down Down Down Right c; }
 # The id of a shown message box: captioned like the bar, but not the bar.
 message_box() { xdotool search --onlyvisible --name '^TWL$' 2>/dev/null | grep -vx "$bar" | head -n 1; }
 update_window() { xdotool search --onlyvisible --name '^Check for updates$' 2>/dev/null | head -n 1; }
-# Waits for a message box, takes its text with Ctrl+C, and prints it.
+# Waits for a message box, selects its text with a triple click and prints the selection.
 message_text() {
-    local box=
+    local box= x y width
     poll "$1" 'box=$(message_box); [ -n "$box" ]' || return 1
-    printf '' | xclip -selection clipboard >/dev/null 2>&1
-    poll 5 'xdotool windowactivate --sync "$box" 2>/dev/null || xdotool windowfocus --sync "$box"
-            xdotool key ctrl+c; clipboard | grep -q .'
-    clipboard
+    poll 5 'read -r x y <<<"$(window_position "$box")"; read -r width _ <<<"$(window_size "$box")"
+            [ -n "$y" ] && [ -n "$width" ]'
+    printf '' | xclip -selection primary >/dev/null 2>&1
+    poll 5 'xdotool mousemove --sync $((x + width / 2)) $((y + 22)) click --repeat 3 --delay 60 1
+            xclip -o -selection primary 2>/dev/null | grep -q .'
+    xclip -o -selection primary 2>/dev/null
 }
 
 printf 'name=TWL\r\nupdate=%s\r\n' "$version" >"$site/products/twl/update.txt"
