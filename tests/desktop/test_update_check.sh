@@ -81,6 +81,22 @@ xdotool key n
 wait_for 10 '[ -z "$(message_box)" ] && [ -z "$(update_window)" ]' "the box and the window to close"
 check "answered No, update.txt is deleted" test ! -e "$user_folder/update.txt"
 
+# No file on the server (404), then a file longer than 64 KB: both cannot connect.
+rm "$site/products/twl/update.txt"
+for served in missing long; do
+    if [ $served = long ]; then
+        { printf 'update=99.0.0.0\r\n'; head -c 70000 /dev/zero | tr '\0' x; } \
+            >"$site/products/twl/update.txt"
+    fi
+    check_for_updates
+    text=$(message_text 20)
+    check "a $served update.txt: \"Sorry, cannot connect to 127.0.0.1 right now.\"" \
+        grep -qx 'Sorry, cannot connect to 127.0.0.1 right now.' <<<"$text"
+    xdotool key Return
+    wait_for 10 '[ -z "$(message_box)" ] && [ -z "$(update_window)" ]' "the box and the window to close"
+    check "and writes no update.txt" test ! -e "$user_folder/update.txt"
+done
+
 close_program
 export TWL_UPDATE_URL=http://127.0.0.1:$silent_port
 start_program
