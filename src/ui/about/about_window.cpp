@@ -20,6 +20,8 @@ namespace {
 
 constexpr int kLeft = 30;
 constexpr int kTextWidth = 457 - 2 * kLeft;
+constexpr int kVersionTop = 128;
+constexpr int kGroupGap = 16;
 
 QFont TextFont() {
     QFont font(QStringLiteral("Tahoma"));
@@ -45,45 +47,43 @@ AboutWindow::AboutWindow(Shell& shell)
     setFont(TextFont());
     background_ = AboutPicture(size());
 
-    versionCaption_ = AddText(QStringLiteral("VersionCaptionLBL"), QStringLiteral("Version:"), 128);
-    version_ = AddText(QStringLiteral("VersionLBL"), QStringLiteral("x.x.x"), 128);
+    versionCaption_ = new QLabel(QStringLiteral("Version:"), this);
+    versionCaption_->setObjectName(QStringLiteral("VersionCaptionLBL"));
+    version_ = new QLabel(QStringLiteral("x.x.x"), this);
+    version_->setObjectName(QStringLiteral("VersionLBL"));
     version_->setText(QString::fromStdString(FileVersionText()));
-    LayOut();
 
     AddText(QStringLiteral("ContactLBL"),
             QStringLiteral("If you have any questions, suggestions or comments, you can contact "
-                           "us at:"),
-            162);
+                           "us at:"));
     const QString mail = QString::fromLatin1(kSupportEmail);
-    connect(AddLink(QStringLiteral("MailLBL"), mail, 180), &PressableLabel::pressed, this,
+    connect(AddLink(QStringLiteral("MailLBL"), mail), &PressableLabel::pressed, this,
             [this, mail] { shell_.Open("mailto:" + mail.toStdString()); });
     AddText(QStringLiteral("ProductLBL"),
-            QStringLiteral("For latest product information, visit us at:"), 212);
-    connect(AddLink(QStringLiteral("WebLBL"), Shown(kHomePage), 230), &PressableLabel::pressed,
-            this, [this] { shell_.Open(kHomePage); });
+            QStringLiteral("For latest product information, visit us at:"));
+    connect(AddLink(QStringLiteral("WebLBL"), Shown(kHomePage)), &PressableLabel::pressed, this,
+            [this] { shell_.Open(kHomePage); });
     AddText(QStringLiteral("SchemesLBL"),
-            QStringLiteral("Please also try Orlin Online - free online color scheme generator:"),
-            262);
-    connect(AddLink(QStringLiteral("SchemesLinkLBL"), Shown(kColorSchemeGeneratorPage), 280),
+            QStringLiteral("Please also try Orlin Online - free online color scheme generator:"));
+    connect(AddLink(QStringLiteral("SchemesLinkLBL"), Shown(kColorSchemeGeneratorPage)),
             &PressableLabel::pressed, this, [this] { shell_.Open(kColorSchemeGeneratorPage); });
-    connect(AddLink(QStringLiteral("ThanksLinkLBL"),
-                    QStringLiteral("We would like to thank to...."), 320),
-            &PressableLabel::pressed, thanks_, &ThanksWindow::ShowThanks);
+    thanksLink_ =
+        AddLink(QStringLiteral("ThanksLinkLBL"), QStringLiteral("We would like to thank to...."));
+    connect(thanksLink_, &PressableLabel::pressed, thanks_, &ThanksWindow::ShowThanks);
+    LayOut();
 }
 
 AboutWindow::~AboutWindow() = default;
 
-QLabel* AboutWindow::AddText(const QString& name, const QString& text, int top) {
+QLabel* AboutWindow::AddText(const QString& name, const QString& text) {
     auto* label = new QLabel(text, this);
     label->setObjectName(name);
     label->setWordWrap(true);
-    label->setMaximumWidth(kTextWidth);
-    label->adjustSize();
-    label->move(kLeft, top);
+    flow_.push_back(label);
     return label;
 }
 
-PressableLabel* AboutWindow::AddLink(const QString& name, const QString& text, int top) {
+PressableLabel* AboutWindow::AddLink(const QString& name, const QString& text) {
     auto* link = new PressableLabel(text, this);
     link->setObjectName(name);
     QPalette colors = link->palette();
@@ -93,16 +93,25 @@ PressableLabel* AboutWindow::AddLink(const QString& name, const QString& text, i
     font.setUnderline(true);
     link->setFont(font);
     link->setCursor(Qt::PointingHandCursor);
-    link->adjustSize();
-    link->move(kLeft, top);
+    flow_.push_back(link);
     return link;
 }
 
 void AboutWindow::LayOut() {
-    for (QLabel* label : findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
-        label->adjustSize();
+    versionCaption_->adjustSize();
+    version_->adjustSize();
+    versionCaption_->move(kLeft, kVersionTop);
+    version_->move(kLeft + versionCaption_->width() + 4, kVersionTop);
+    // Each sentence with its link under it, the groups a little apart; the thanks line last.
+    int top = kVersionTop + versionCaption_->height() + kGroupGap;
+    for (QLabel* label : flow_) {
+        const int tall =
+            label->wordWrap() ? label->heightForWidth(kTextWidth) : label->sizeHint().height();
+        label->setGeometry(kLeft, top, label->wordWrap() ? kTextWidth : label->sizeHint().width(),
+                           tall);
+        top += tall + (label->wordWrap() ? 1 : kGroupGap);
     }
-    version_->move(kLeft + versionCaption_->width() + 4, versionCaption_->y());
+    thanksLink_->move(kLeft, height() - thanksLink_->height() - 18);
 }
 
 void AboutWindow::ShowAbout() {

@@ -5,6 +5,8 @@
 
 #include <QWidget>
 
+#include <vector>
+
 class QLabel;
 
 namespace twl {
@@ -29,9 +31,10 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    QLabel* AddText(const QString& name, const QString& text, int top);
-    PressableLabel* AddLink(const QString& name, const QString& text, int top);
-    // Sizes the texts to their font and puts the version after its caption.
+    // A sentence or link of the column under the version line, in order from the top.
+    QLabel* AddText(const QString& name, const QString& text);
+    PressableLabel* AddLink(const QString& name, const QString& text);
+    // Sizes the texts to their font and places them from the top down.
     void LayOut();
 
     Shell& shell_;
@@ -39,6 +42,8 @@ private:
     QLabel* versionCaption_;
     QLabel* version_;
     ThanksWindow* thanks_;
+    PressableLabel* thanksLink_ = nullptr;
+    std::vector<QLabel*> flow_;
 };
 
 } // namespace twl
