@@ -7,7 +7,9 @@
 #include "platform/dialogs.h"
 #include "platform/global_hotkey.h"
 #include "platform/shell.h"
+#include "platform/update_downloader.h"
 #include "platform/window_position_sync.h"
+#include "ui/about/about_window.h"
 #include "ui/bar/bar_actions.h"
 #include "ui/bar/main_bar.h"
 #include "ui/bar/palette_controller.h"
@@ -15,6 +17,7 @@
 #include "ui/bar/paste_color.h"
 #include "ui/bar/pick_flow.h"
 #include "ui/bar/tray_icon.h"
+#include "ui/bar/web_addresses.h"
 #include "ui/bar/window_placer.h"
 #include "ui/color_properties/color_properties_window.h"
 #include "ui/common/help_page.h"
@@ -24,6 +27,7 @@
 #include "ui/quick_palette/quick_palette_window.h"
 #include "ui/quick_reference/quick_reference_window.h"
 #include "ui/test_layouts/test_layouts_window.h"
+#include "ui/update_check/update_check_window.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -108,6 +112,7 @@ void Program::CreateOtherWindows() {
     CreateOptions();
     CreateQuickReference();
     CreateFonts();
+    CreateAboutAndUpdateCheck();
     emit creatingWindows();
 }
 
@@ -339,6 +344,16 @@ void Program::CreateFonts() {
     connect(fonts, &FontsWindow::quickPaletteRequested, this, &Program::QuickPaletteCommand);
     connect(fonts, &FontsWindow::testLayoutsRequested, this, &Program::TestLayoutsCommand);
     connect(fonts, &FontsWindow::colorPropertiesRequested, this, &Program::ColorPropertiesCommand);
+}
+
+void Program::CreateAboutAndUpdateCheck() {
+    about_ = std::make_unique<AboutWindow>(services_.shell);
+    connect(actions_.get(), &BarActions::aboutRequested, about_.get(), &AboutWindow::ShowAbout);
+    updateCheck_ = std::make_unique<UpdateCheckWindow>(
+        folders_.userDataFolder, UpdateServerBase(kHomePage), services_.dialogs, services_.shell,
+        &LoadUpdateDownloader);
+    connect(actions_.get(), &BarActions::checkForUpdatesRequested, updateCheck_.get(),
+            &UpdateCheckWindow::ShowAndCheck);
 }
 
 void Program::EyeDropperCommand() {

@@ -17,6 +17,7 @@
 
 namespace twl {
 
+class AboutWindow;
 class BarActions;
 class Clipboard;
 class ColorPropertiesWindow;
@@ -36,6 +37,7 @@ class Shell;
 class SingleInstance;
 class TestLayoutsWindow;
 class TrayIcon;
+class UpdateCheckWindow;
 class WindowPlacer;
 
 // The operating-system services the program uses: real ones in the program, fakes in tests.
@@ -92,6 +94,8 @@ public:
     OptionsDialog& Options() { return *options_; }
     QuickReferenceWindow& QuickReference() { return *quickReference_; }
     FontsWindow& Fonts() { return *fonts_; }
+    AboutWindow& About() { return *about_; }
+    UpdateCheckWindow& UpdateCheck() { return *updateCheck_; }
 
     // Text and a swatch picture together on the clipboard (the automatic copy with swatch); the
     // palette exports supply it once the windows are built.
@@ -134,6 +138,7 @@ private:
     void CreateOptions();
     void CreateQuickReference();
     void CreateFonts();
+    void CreateAboutAndUpdateCheck();
     AutostartContext Autostart();
 
     Services services_;
@@ -158,6 +163,8 @@ private:
     std::unique_ptr<OptionsDialog> options_;
     std::unique_ptr<QuickReferenceWindow> quickReference_;
     std::unique_ptr<FontsWindow> fonts_;
+    std::unique_ptr<AboutWindow> about_;
+    std::unique_ptr<UpdateCheckWindow> updateCheck_;
     bool ended_ = false;
 };
 

@@ -21,6 +21,8 @@ public:
     virtual ~Dialogs() = default;
     // A plain message box with an OK button, captioned "TWL".
     virtual void ShowMessage(const std::string& text) = 0;
+    // A confirmation box with Yes and No buttons, captioned "TWL"; true for Yes.
+    virtual bool AskYesNo(const std::string& text) = 0;
     // The general error report: the text as given, captioned "TWL", error icon, OK button.
     virtual void ShowError(const std::string& text) = 0;
     // The colour chooser in its full form, starting from initial; nullopt when cancelled.

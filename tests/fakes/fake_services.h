@@ -16,6 +16,10 @@ namespace twl {
 class FakeDialogs : public Dialogs {
 public:
     void ShowMessage(const std::string& text) override { messages.push_back(text); }
+    bool AskYesNo(const std::string& text) override {
+        questions.push_back(text);
+        return yesAnswer;
+    }
     void ShowError(const std::string& text) override { errors.push_back(text); }
     std::optional<TColor> AskColor(TColor initial) override {
         colorDialogStarts.push_back(initial);
@@ -28,6 +32,8 @@ public:
 
     std::vector<std::string> messages;
     std::vector<std::string> errors;
+    std::vector<std::string> questions;       // the Yes/No questions asked
+    bool yesAnswer = false;                   // what they are answered
     std::vector<SaveFileRequest> saveDialogs; // how each save dialog was opened
     std::optional<std::string> saveAnswer;    // what the next save dialog answers
     std::vector<TColor> colorDialogStarts;

@@ -39,7 +39,16 @@ QStringList QtNameFilters(const std::string& filters) {
 void QtDialogs::ShowMessage(const std::string& text) {
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("TWL"), QString::fromStdString(text),
                     QMessageBox::Ok);
+    // The text can be selected with the mouse and copied, as in a text field.
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse);
     box.exec();
+}
+
+bool QtDialogs::AskYesNo(const std::string& text) {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("TWL"), QString::fromStdString(text),
+                    QMessageBox::Yes | QMessageBox::No);
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return box.exec() == QMessageBox::Yes;
 }
 
 void QtDialogs::ShowError(const std::string& text) {

@@ -9,8 +9,11 @@ namespace twl {
 
 void QtShell::Open(const std::string& target) {
     const QString text = QString::fromStdString(target);
-    // A target with a scheme ("https://...") is a web address; anything else is a local path.
-    const QUrl url = text.contains(QStringLiteral("://")) ? QUrl(text) : QUrl::fromLocalFile(text);
+    // A target with a scheme ("https://...", "mailto:...") is an address; anything else is a
+    // local path.
+    const bool address =
+        text.contains(QStringLiteral("://")) || text.startsWith(QStringLiteral("mailto:"));
+    const QUrl url = address ? QUrl(text) : QUrl::fromLocalFile(text);
     QDesktopServices::openUrl(url);
 }
 

@@ -12,5 +12,6 @@ inline constexpr const char* kReportProblemPage =
 inline constexpr const char* kColorResourcesPage =
     "https://tintwell.example.org/designers/index.htm";
 inline constexpr const char* kColorSchemeGeneratorPage = "https://colorschemes.example.org";
+inline constexpr const char* kSupportEmail = "support@tintwell.example.org";
 
 } // namespace twl
