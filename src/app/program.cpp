@@ -253,9 +253,6 @@ void Program::CreateBarCommands() {
 
     pickFlow_ =
         std::make_unique<PickFlow>(*bar_, *palette_, *eyeDropper_, settings_, services_.hotkey);
-    pickFlow_->AddOwnWindow(colorProperties_.get());
-    pickFlow_->AddOwnWindow(quickPalette_.get());
-    pickFlow_->AddOwnWindow(testLayouts_.get());
     pickFlow_->RegisterHotkey();
 }
 

@@ -36,22 +36,26 @@ PickFlow::PickFlow(MainBar& bar, PaletteController& palette, EyeDropperWindow& e
     connect(&palette, &PaletteController::paletteChanged, this,
             [this] { eyeDropper_.SetNewestColor(palette_.NewestColor()); });
 
-    // X11 shows the program's own windows in a screen read: the magnifier leaves them out.
-    // Their places are checked with the X server once as a pick begins, not on every tick.
-    ownWindows_ = {&bar_, &eyeDropper_};
+    // X11 shows the program's own windows in a screen read, so the magnifier leaves out the Eye
+    // Dropper in every pick, and the bar only while a drag from its button runs: in every other
+    // pick the bar's colours can be picked like any others. Their places are checked with the X
+    // server once as a pick begins, not on every tick.
     connect(&eyeDropper, &EyeDropperWindow::pickStarting, this, [this] {
-        for (QWidget* window : ownWindows_) {
-            if (window != nullptr) {
-                SyncWindowPosition(*window);
-            }
+        SyncWindowPosition(eyeDropper_);
+        if (eyeDropper_.BarPicking()) {
+            SyncWindowPosition(bar_);
         }
     });
     eyeDropper.Sampler().SetOwnWindows([this](std::vector<Rect>& own) {
-        for (const QWidget* window : ownWindows_) {
-            if (window != nullptr && window->isVisible()) {
-                const QRect frame = window->frameGeometry();
+        const auto leaveOut = [&own](const QWidget& window) {
+            if (window.isVisible()) {
+                const QRect frame = window.frameGeometry();
                 own.push_back({frame.x(), frame.y(), frame.width(), frame.height()});
             }
+        };
+        leaveOut(eyeDropper_);
+        if (eyeDropper_.BarPicking()) {
+            leaveOut(bar_);
         }
     });
 

@@ -325,6 +325,7 @@ bool EyeDropperWindow::WriteMagnifiedBitmap(const std::string& path) const {
 
 void EyeDropperWindow::OnMagnifierPress(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
+        barPick_ = false;
         emit pickStarting();
         screen_.SetCursorPos(sampler_.State().currentPoint);
         sampleTimer_.start();
@@ -345,6 +346,7 @@ void EyeDropperWindow::OnMagnifierRelease(QMouseEvent* event) {
 }
 
 void EyeDropperWindow::BeginBarPick() {
+    barPick_ = true;
     ShowEyeDropper();
     emit pickStarting();
     sampleTimer_.start();
@@ -353,7 +355,9 @@ void EyeDropperWindow::BeginBarPick() {
 }
 
 void EyeDropperWindow::EndBarPick() {
-    if (!sampleTimer_.isActive()) {
+    const bool picking = barPick_ && sampleTimer_.isActive();
+    barPick_ = false;
+    if (!picking) {
         return;
     }
     sampleTimer_.stop();
