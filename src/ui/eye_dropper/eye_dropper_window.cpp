@@ -13,6 +13,7 @@
 #include "ui/common/filled_box.h"
 #include "ui/common/pressable_label.h"
 #include "ui/common/tool_pictures.h"
+#include "ui/common/window_font.h"
 #include "ui/eye_dropper/eye_dropper_pictures.h"
 #include "ui/eye_dropper/magnifier_view.h"
 
@@ -31,10 +32,7 @@ constexpr int kBigTitleWidth = 322, kBigTitleHeight = 22;
 constexpr int kTimerInterval = 50;
 
 QFont Tahoma(bool bold) {
-    QFont font(QStringLiteral("Tahoma"));
-    font.setPointSize(8);
-    font.setBold(bold);
-    return font;
+    return TahomaFont(8, bold);
 }
 
 } // namespace
