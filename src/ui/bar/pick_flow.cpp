@@ -2,6 +2,7 @@
 
 #include "core/settings/settings.h"
 #include "platform/global_hotkey.h"
+#include "platform/monitors.h"
 #include "platform/window_position_sync.h"
 #include "ui/bar/main_bar.h"
 #include "ui/bar/palette_controller.h"
@@ -41,16 +42,22 @@ PickFlow::PickFlow(MainBar& bar, PaletteController& palette, EyeDropperWindow& e
     // pick the bar's colours can be picked like any others. Their places are checked with the X
     // server once as a pick begins, not on every tick.
     connect(&eyeDropper, &EyeDropperWindow::pickStarting, this, [this] {
+        monitors_ = CurrentMonitors();
         SyncWindowPosition(eyeDropper_);
         if (eyeDropper_.BarPicking()) {
             SyncWindowPosition(bar_);
         }
     });
+    // The windows' places are in scaled units, the screen reads in the server's pixels.
     eyeDropper.Sampler().SetOwnWindows([this](std::vector<Rect>& own) {
-        const auto leaveOut = [&own](const QWidget& window) {
+        if (!eyeDropper_.Picking()) {
+            monitors_ = CurrentMonitors(); // a nudge: the monitors may have changed since
+        }
+        const auto leaveOut = [&own, this](const QWidget& window) {
             if (window.isVisible()) {
                 const QRect frame = window.frameGeometry();
-                own.push_back({frame.x(), frame.y(), frame.width(), frame.height()});
+                own.push_back(ToPhysical(
+                    monitors_, Rect{frame.x(), frame.y(), frame.width(), frame.height()}));
             }
         };
         leaveOut(eyeDropper_);

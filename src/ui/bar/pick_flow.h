@@ -2,7 +2,11 @@
 // The roads of a picked colour into the palette: the drag from the bar's eye-dropper button,
 // the Eye Dropper's own picks and the global hotkey, which samples under the pointer.
 
+#include "core/base/screen_scale.h"
+
 #include <QObject>
+
+#include <vector>
 
 namespace twl {
 
@@ -31,6 +35,8 @@ private:
     EyeDropperWindow& eyeDropper_;
     const Settings& settings_;
     GlobalHotkey& hotkey_;
+    // The monitors as the pick began, so a tick asks nothing of them.
+    std::vector<MonitorScale> monitors_;
 };
 
 } // namespace twl

@@ -8,6 +8,7 @@
 #include "core/settings/settings.h"
 #include "platform/clipboard.h"
 #include "platform/dialogs.h"
+#include "platform/monitors.h"
 #include "platform/qt_conversions.h"
 #include "platform/window_position_sync.h"
 #include "ui/common/filled_box.h"
@@ -50,7 +51,7 @@ EyeDropperWindow::EyeDropperWindow(Settings& settings, const FormatList& formats
     SetWindowMenu(menus_.WindowMenu());
 
     // The stored position; the top is pulled back onto the screen, the left is kept.
-    const Rect desktop = screen_.Desktop();
+    const Rect desktop = LogicalDesktop(CurrentMonitors()); // where windows are placed
     ScreenInfo info;
     info.desktopLeft = desktop.left;
     info.desktopTop = desktop.top;
@@ -339,8 +340,10 @@ void EyeDropperWindow::OnMagnifierRelease(QMouseEvent* event) {
     sampleTimer_.stop();
     AddSampledColor();
     const QPoint window = SyncWindowPosition(*this);
-    screen_.SetCursorPos(Point{window.x() + magnifierFrame_->x() + magnifier_->width() / 2 + 6,
-                               window.y() + magnifierFrame_->y() + magnifier_->height() / 2 + 6});
+    screen_.SetCursorPos(
+        ToPhysical(CurrentMonitors(),
+                   Point{window.x() + magnifierFrame_->x() + magnifier_->width() / 2 + 6,
+                         window.y() + magnifierFrame_->y() + magnifier_->height() / 2 + 6}));
 }
 
 void EyeDropperWindow::BeginBarPick() {
