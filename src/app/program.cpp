@@ -2,10 +2,12 @@
 
 #include "app/error_report.h"
 #include "app/single_instance.h"
+#include "core/placement/window_position.h"
 #include "core/quick_palette/named_colors.h"
 #include "core/startup/autostart.h"
 #include "platform/dialogs.h"
 #include "platform/global_hotkey.h"
+#include "platform/monitors.h"
 #include "platform/shell.h"
 #include "platform/update_downloader.h"
 #include "platform/window_position_sync.h"
@@ -86,6 +88,11 @@ bool Program::Start() {
     bar_->move(settings_.barLeft, settings_.barTop);
 
     palette_->LoadPalette(folders_.userDataFolder, folders_.programFolder);
+    // A bar stored on a monitor that is gone now comes back onto one that is there.
+    const QRect barArea = bar_->geometry();
+    const Point barPlace = KeepOnSomeMonitor(
+        Rect{barArea.x(), barArea.y(), barArea.width(), barArea.height()}, MonitorAreas());
+    bar_->move(barPlace.x, barPlace.y);
     connect(palette_.get(), &PaletteController::autoCopyDue, this, &Program::AutoCopyNewest);
     LoadColorValueFormats(formats_, folders_.sharedDataFolder, folders_.programFolder);
     bar_->ApplyStayOnTop(settings_.stayOnTop);
@@ -262,9 +269,6 @@ void Program::CreateBarCommands() {
 
     pickFlow_ =
         std::make_unique<PickFlow>(*bar_, *palette_, *eyeDropper_, settings_, services_.hotkey);
-    pickFlow_->AddOwnWindow(colorProperties_.get());
-    pickFlow_->AddOwnWindow(quickPalette_.get());
-    pickFlow_->AddOwnWindow(testLayouts_.get());
     pickFlow_->RegisterHotkey();
 }
 

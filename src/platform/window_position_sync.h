@@ -10,7 +10,8 @@ class QWidget;
 
 namespace twl {
 
-// The window's true top-left corner on the screen; Qt's position is corrected to it.
+// The window's true top-left corner on the screen, in the widgets' scaled units; Qt's position
+// is corrected to it.
 QPoint SyncWindowPosition(QWidget& window);
 
 // Resizes a top-level window in place, keeping its true top-left corner.

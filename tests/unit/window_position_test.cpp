@@ -33,3 +33,34 @@ TEST(WindowPositionTest, QuickReferenceCentresOnMissingValues) {
 
 } // namespace
 } // namespace twl
+
+namespace twl {
+namespace {
+
+TEST(WindowPositionTest, AWindowOffEveryMonitorComesBackOntoTheNearest) {
+    const Rect one[] = {{0, 0, 1920, 1080}};
+    // 1920 x 1080 on the left, 1280 x 1024 on the right: a gap below the right one.
+    const Rect two[] = {{0, 0, 1920, 1080}, {1920, 0, 1280, 1024}};
+    struct Case {
+        Rect window;
+        std::span<const Rect> monitors;
+        Point expected;
+    };
+    const Case cases[] = {
+        {{3000, 209, 42, 87}, one, {1878, 209}},   // the right monitor was unplugged
+        {{3000, 209, 42, 87}, two, {3000, 209}},   // it is there
+        {{1900, 1050, 42, 87}, two, {1900, 1050}}, // partly shown: left alone
+        {{2000, 1050, 42, 87}, two, {2000, 937}},  // in the gap, nearest the right monitor
+        {{3300, 1100, 42, 87}, two, {3158, 937}},  // beyond the corner
+        {{-500, -500, 42, 87}, two, {0, 0}},       // above and left
+        {{5000, 10, 2000, 100}, one, {0, 10}},     // wider than the monitor: its left edge
+        {{5000, 10, 42, 87}, {}, {5000, 10}},      // no monitors known
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(KeepOnSomeMonitor(c.window, c.monitors), c.expected)
+            << c.window.left << ", " << c.window.top;
+    }
+}
+
+} // namespace
+} // namespace twl

@@ -11,6 +11,8 @@
 #include "ui/eye_dropper/eye_dropper_window.h"
 
 #include <QApplication>
+#include <QFontInfo>
+#include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
@@ -298,6 +300,32 @@ TEST_F(EyeDropperTest, TheProgramsOwnWindowsAreLeftOutOfThePicture) {
     screen_.SetCursorPos({100, 50});
     window.SampleColorAt({0, 0}, true);
     EXPECT_EQ(window.Sampler().SampledColor(), MakeColor(0x33, 0x66, 0x99));
+}
+
+TEST_F(EyeDropperTest, TheBoldTitleIsDrawnWithStemsTwoPixelsWide) {
+    EyeDropperWindow& window = Window();
+    window.ShowEyeDropper();
+    const QLabel* title = Child<QLabel>(window, "EyeTitleLBL");
+    if (QFontInfo(title->font()).family() != "Tahoma") {
+        GTEST_SKIP() << "the shipped Tahoma is not installed";
+    }
+    // The silver text on the dark title picture: every horizontal run of ink is a stem or a bar.
+    const QImage picture = window.grab(title->geometry()).toImage();
+    int runs = 0;
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width();) {
+            int end = x;
+            while (end < picture.width() && qGray(picture.pixel(end, y)) > 150) {
+                ++end;
+            }
+            if (end > x) {
+                EXPECT_GE(end - x, 2) << "ink at (" << x << ", " << y << ")";
+                ++runs;
+            }
+            x = end + 1;
+        }
+    }
+    EXPECT_GT(runs, 30); // the whole caption is there
 }
 
 TEST_F(EyeDropperTest, CloseAndSettingsRoundTrip) {

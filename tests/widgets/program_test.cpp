@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QScreen>
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -56,6 +57,14 @@ TEST_F(ProgramTest, FirstStartShowsABorderlessToolBarAtItsBuiltInPlace) {
     EXPECT_TRUE(std::filesystem::is_directory(home_.Path() / "config/Vantrel/Shared"));
     EXPECT_TRUE(program.CurrentSettings().startWithWindows);
     EXPECT_TRUE(dialogs_.messages.empty());
+}
+
+TEST_F(ProgramTest, ABarStoredOffEveryMonitorComesBackOntoTheNearest) {
+    std::filesystem::create_directories(UserFile("set.set").parent_path());
+    ASSERT_TRUE(WriteTextLines(UserFile("set.set"), {"program=twl", "top=-400", "left=-500"}));
+    Program program(Services{dialogs_, shell_, clipboard_, screen_, hotkey_}, Environment());
+    ASSERT_TRUE(program.Start());
+    EXPECT_EQ(program.Bar().pos(), QGuiApplication::primaryScreen()->geometry().topLeft());
 }
 
 TEST_F(ProgramTest, ExitWritesTheWholeSettingsFileWithFirstRunDone) {

@@ -1,5 +1,8 @@
 #include "core/placement/window_position.h"
 
+#include <algorithm>
+#include <cstdint>
+
 namespace twl {
 
 namespace {
@@ -32,6 +35,36 @@ Point QuickReferencePosition(std::optional<int> top, std::optional<int> left, in
         point.x = screen.desktopWidth / 2 - windowWidth / 2;
     }
     return point;
+}
+
+Point KeepOnSomeMonitor(const Rect& window, std::span<const Rect> monitors) {
+    const Point corner{window.left, window.top};
+    const Rect* nearest = nullptr;
+    std::int64_t best = 0;
+    for (const Rect& monitor : monitors) {
+        if (!Intersect(window, monitor).Empty()) {
+            return corner;
+        }
+        const auto gap = [](std::int64_t first, std::int64_t size, std::int64_t from,
+                            std::int64_t length) {
+            return std::max<std::int64_t>(
+                {0, from - (first + size - 1), first - (from + length - 1)});
+        };
+        const std::int64_t dx = gap(window.left, window.width, monitor.left, monitor.width);
+        const std::int64_t dy = gap(window.top, window.height, monitor.top, monitor.height);
+        if (nearest == nullptr || dx * dx + dy * dy < best) {
+            nearest = &monitor;
+            best = dx * dx + dy * dy;
+        }
+    }
+    if (nearest == nullptr) {
+        return corner;
+    }
+    const auto fit = [](int at, int size, int first, int length) {
+        return std::max(first, std::min(at, first + length - size));
+    };
+    return {fit(window.left, window.width, nearest->left, nearest->width),
+            fit(window.top, window.height, nearest->top, nearest->height)};
 }
 
 } // namespace twl

@@ -6,6 +6,7 @@
 #include "core/base/screen_info.h"
 
 #include <optional>
+#include <span>
 
 namespace twl {
 
@@ -19,5 +20,10 @@ Point ApplyStoredPosition(Point builtIn, std::optional<int> top, std::optional<i
 // (vertically on the primary display, horizontally on the desktop).
 Point QuickReferencePosition(std::optional<int> top, std::optional<int> left, int windowWidth,
                              int windowHeight, const ScreenInfo& screen);
+
+// A window that shows on no monitor (its place was stored while a monitor now gone was there)
+// comes back onto the nearest monitor, whole where it fits; a window that shows on any monitor,
+// even in part, stays where it is. Without monitors nothing moves.
+Point KeepOnSomeMonitor(const Rect& window, std::span<const Rect> monitors);
 
 } // namespace twl

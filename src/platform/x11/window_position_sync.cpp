@@ -1,5 +1,6 @@
 #include "platform/window_position_sync.h"
 
+#include "platform/monitors.h"
 #include "platform/x11/x11_connection.h"
 
 #include <QWidget>
@@ -22,7 +23,9 @@ QPoint SyncWindowPosition(QWidget& window) {
     if (reply == nullptr) {
         return window.pos();
     }
-    const QPoint truePosition(reply->dst_x, reply->dst_y);
+    // The server answers in its own pixels; Qt places the window in scaled units.
+    const Point corner = ToLogical(CurrentMonitors(), Point{reply->dst_x, reply->dst_y});
+    const QPoint truePosition(corner.x, corner.y);
     std::free(reply);
     // For a frameless window the frame adds nothing, so pos() is the window's own corner.
     if (window.pos() != truePosition) {

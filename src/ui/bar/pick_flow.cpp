@@ -2,6 +2,7 @@
 
 #include "core/settings/settings.h"
 #include "platform/global_hotkey.h"
+#include "platform/monitors.h"
 #include "platform/window_position_sync.h"
 #include "ui/bar/main_bar.h"
 #include "ui/bar/palette_controller.h"
@@ -36,22 +37,32 @@ PickFlow::PickFlow(MainBar& bar, PaletteController& palette, EyeDropperWindow& e
     connect(&palette, &PaletteController::paletteChanged, this,
             [this] { eyeDropper_.SetNewestColor(palette_.NewestColor()); });
 
-    // X11 shows the program's own windows in a screen read: the magnifier leaves them out.
-    // Their places are checked with the X server once as a pick begins, not on every tick.
-    ownWindows_ = {&bar_, &eyeDropper_};
+    // X11 shows the program's own windows in a screen read, so the magnifier leaves out the Eye
+    // Dropper in every pick, and the bar only while a drag from its button runs: in every other
+    // pick the bar's colours can be picked like any others. Their places are checked with the X
+    // server once as a pick begins, not on every tick.
     connect(&eyeDropper, &EyeDropperWindow::pickStarting, this, [this] {
-        for (QWidget* window : ownWindows_) {
-            if (window != nullptr) {
-                SyncWindowPosition(*window);
-            }
+        monitors_ = CurrentMonitors();
+        SyncWindowPosition(eyeDropper_);
+        if (eyeDropper_.BarPicking()) {
+            SyncWindowPosition(bar_);
         }
     });
+    // The windows' places are in scaled units, the screen reads in the server's pixels.
     eyeDropper.Sampler().SetOwnWindows([this](std::vector<Rect>& own) {
-        for (const QWidget* window : ownWindows_) {
-            if (window != nullptr && window->isVisible()) {
-                const QRect frame = window->frameGeometry();
-                own.push_back({frame.x(), frame.y(), frame.width(), frame.height()});
+        if (!eyeDropper_.Picking()) {
+            monitors_ = CurrentMonitors(); // a nudge: the monitors may have changed since
+        }
+        const auto leaveOut = [&own, this](const QWidget& window) {
+            if (window.isVisible()) {
+                const QRect frame = window.frameGeometry();
+                own.push_back(ToPhysical(
+                    monitors_, Rect{frame.x(), frame.y(), frame.width(), frame.height()}));
             }
+        };
+        leaveOut(eyeDropper_);
+        if (eyeDropper_.BarPicking()) {
+            leaveOut(bar_);
         }
     });
 

@@ -2,9 +2,9 @@
 // The roads of a picked colour into the palette: the drag from the bar's eye-dropper button,
 // the Eye Dropper's own picks and the global hotkey, which samples under the pointer.
 
+#include "core/base/screen_scale.h"
+
 #include <QObject>
-#include <QPointer>
-#include <QWidget>
 
 #include <vector>
 
@@ -23,10 +23,6 @@ public:
              const Settings& settings, GlobalHotkey& hotkey);
     ~PickFlow() override;
 
-    // Another of the program's windows for the magnifier to leave out (the bar and the Eye
-    // Dropper are there from the start).
-    void AddOwnWindow(QWidget* window) { ownWindows_.push_back(window); }
-
     // Registers the hotkey of the settings; false when there is none or it cannot be had.
     bool RegisterHotkey();
     // The hotkey: brings the bar forward and, with Auto Copy on, adds the colour under the
@@ -39,7 +35,8 @@ private:
     EyeDropperWindow& eyeDropper_;
     const Settings& settings_;
     GlobalHotkey& hotkey_;
-    std::vector<QPointer<QWidget>> ownWindows_;
+    // The monitors as the pick began, so a tick asks nothing of them.
+    std::vector<MonitorScale> monitors_;
 };
 
 } // namespace twl

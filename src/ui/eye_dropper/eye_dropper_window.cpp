@@ -8,11 +8,13 @@
 #include "core/settings/settings.h"
 #include "platform/clipboard.h"
 #include "platform/dialogs.h"
+#include "platform/monitors.h"
 #include "platform/qt_conversions.h"
 #include "platform/window_position_sync.h"
 #include "ui/common/filled_box.h"
 #include "ui/common/pressable_label.h"
 #include "ui/common/tool_pictures.h"
+#include "ui/common/window_font.h"
 #include "ui/eye_dropper/eye_dropper_pictures.h"
 #include "ui/eye_dropper/magnifier_view.h"
 
@@ -31,10 +33,7 @@ constexpr int kBigTitleWidth = 322, kBigTitleHeight = 22;
 constexpr int kTimerInterval = 50;
 
 QFont Tahoma(bool bold) {
-    QFont font(QStringLiteral("Tahoma"));
-    font.setPointSize(8);
-    font.setBold(bold);
-    return font;
+    return TahomaFont(8, bold);
 }
 
 } // namespace
@@ -52,7 +51,7 @@ EyeDropperWindow::EyeDropperWindow(Settings& settings, const FormatList& formats
     SetWindowMenu(menus_.WindowMenu());
 
     // The stored position; the top is pulled back onto the screen, the left is kept.
-    const Rect desktop = screen_.Desktop();
+    const Rect desktop = LogicalDesktop(CurrentMonitors()); // where windows are placed
     ScreenInfo info;
     info.desktopLeft = desktop.left;
     info.desktopTop = desktop.top;
@@ -325,6 +324,7 @@ bool EyeDropperWindow::WriteMagnifiedBitmap(const std::string& path) const {
 
 void EyeDropperWindow::OnMagnifierPress(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
+        barPick_ = false;
         emit pickStarting();
         screen_.SetCursorPos(sampler_.State().currentPoint);
         sampleTimer_.start();
@@ -340,11 +340,14 @@ void EyeDropperWindow::OnMagnifierRelease(QMouseEvent* event) {
     sampleTimer_.stop();
     AddSampledColor();
     const QPoint window = SyncWindowPosition(*this);
-    screen_.SetCursorPos(Point{window.x() + magnifierFrame_->x() + magnifier_->width() / 2 + 6,
-                               window.y() + magnifierFrame_->y() + magnifier_->height() / 2 + 6});
+    screen_.SetCursorPos(
+        ToPhysical(CurrentMonitors(),
+                   Point{window.x() + magnifierFrame_->x() + magnifier_->width() / 2 + 6,
+                         window.y() + magnifierFrame_->y() + magnifier_->height() / 2 + 6}));
 }
 
 void EyeDropperWindow::BeginBarPick() {
+    barPick_ = true;
     ShowEyeDropper();
     emit pickStarting();
     sampleTimer_.start();
@@ -353,7 +356,9 @@ void EyeDropperWindow::BeginBarPick() {
 }
 
 void EyeDropperWindow::EndBarPick() {
-    if (!sampleTimer_.isActive()) {
+    const bool picking = barPick_ && sampleTimer_.isActive();
+    barPick_ = false;
+    if (!picking) {
         return;
     }
     sampleTimer_.stop();

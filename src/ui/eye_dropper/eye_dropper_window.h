@@ -69,6 +69,9 @@ public:
     void BeginBarPick();
     void EndBarPick();
     bool Picking() const { return sampleTimer_.isActive(); }
+    // True from the press on the bar's button to its release: the bar is then left out of the
+    // picture; in every other pick it is part of the screen.
+    bool BarPicking() const { return barPick_; }
 
     // Puts the window's position, magnifier state and sampled colour into the settings.
     void CollectSettings(Settings& settings);
@@ -113,6 +116,7 @@ private:
     EyeSampler sampler_;
     EyeDropperMenus menus_;
     QTimer sampleTimer_;
+    bool barPick_ = false;
     TColor shownColor_ = 0;
     std::optional<TColor> newestColor_;
 

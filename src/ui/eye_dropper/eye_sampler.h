@@ -3,10 +3,10 @@
 // samples the colour there, draws the magnified picture, and keeps the magnifier's state.
 //
 // X11 cannot leave the program's own windows out of a screen read, so for the magnifier the
-// areas of the Eye Dropper and the main bar count as unreadable: the picture shows them silver,
-// like the world beyond the screen's edge, and a sample that would read them is not taken (the
-// colour stays the last one read from the real screen). The hotkey's one-off sample reads the
-// screen as it is.
+// areas of the windows it is told to leave out (the Eye Dropper always, the main bar during a
+// drag from its button) count as unreadable: the picture shows them silver, like the world
+// beyond the screen's edge, and a sample that would read them is not taken (the colour stays the
+// last one read from the real screen). The hotkey's one-off sample reads the screen as it is.
 
 #include "core/base/pixel_image.h"
 #include "core/color/color_text.h"
@@ -33,8 +33,8 @@ public:
     // The picture is made again at this side by the next draw.
     void SetImageSide(int side);
 
-    // Fills in the screen areas of the program's own windows to leave out of the magnifier
-    // (into a list kept from tick to tick, so a tick allocates nothing).
+    // Fills in the screen areas of the program's own windows to leave out of the magnifier now
+    // (into a list kept from tick to tick, so a tick allocates nothing); asked at every read.
     using OwnWindowsFn = std::function<void(std::vector<Rect>& areas)>;
     void SetOwnWindows(OwnWindowsFn ownWindows) { ownWindows_ = std::move(ownWindows); }
 

@@ -10,6 +10,7 @@
 #include "ui/common/filled_box.h"
 #include "ui/common/pressable_label.h"
 #include "ui/common/tool_pictures.h"
+#include "ui/common/window_font.h"
 #include "ui/quick_palette/named_color_delegate.h"
 #include "ui/quick_palette/quick_palette_glyphs.h"
 
@@ -26,10 +27,7 @@ const QColor kGrey(128, 128, 128);
 const char* const kSilverText = "color: rgb(192, 192, 192);";
 
 QFont Tahoma(bool bold = false) {
-    QFont font(QStringLiteral("Tahoma"));
-    font.setPointSize(8);
-    font.setBold(bold);
-    return font;
+    return TahomaFont(8, bold);
 }
 
 QLabel* AddLabel(QWidget* parent, const QString& text, QRect place) {

@@ -14,6 +14,7 @@
 #include "ui/common/image_files.h"
 #include "ui/common/pressable_label.h"
 #include "ui/common/tool_pictures.h"
+#include "ui/common/window_font.h"
 #include "ui/eye_dropper/eye_dropper_pictures.h"
 #include "ui/test_layouts/layout_area_view.h"
 #include "ui/test_layouts/layout_preview.h"
@@ -26,10 +27,7 @@ namespace twl {
 namespace {
 
 QFont Tahoma(bool bold) {
-    QFont font(QStringLiteral("Tahoma"));
-    font.setPointSize(8);
-    font.setBold(bold);
-    return font;
+    return TahomaFont(8, bold);
 }
 
 const QString kSilverText = QStringLiteral("color: rgb(192, 192, 192); background: transparent;");
