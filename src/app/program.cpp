@@ -333,7 +333,6 @@ void Program::CreateQuickReference() {
             &Program::ColorPropertiesCommand);
     connect(this, &Program::collectingSettings, reference, &QuickReferenceWindow::CollectSettings);
     actions_->AddToolWindow(reference);
-    pickFlow_->AddOwnWindow(reference);
 }
 
 // The fonts preview: Ctrl+F on the bar shows it; its samples are written at exit.
@@ -341,7 +340,6 @@ void Program::CreateFonts() {
     fonts_ = std::make_unique<FontsWindow>(folders_.userDataFolder + "fonttextsamples.txt");
     FontsWindow* fonts = fonts_.get();
     actions_->AddToolWindow(fonts);
-    pickFlow_->AddOwnWindow(fonts);
     connect(actions_.get(), &BarActions::fontsRequested, fonts, &FontsWindow::ShowWindow);
     connect(fonts, &FontsWindow::optionsRequested, options_.get(), &OptionsDialog::ShowOptions);
     connect(fonts, &FontsWindow::eyeDropperRequested, this, &Program::EyeDropperCommand);
