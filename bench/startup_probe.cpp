@@ -5,6 +5,7 @@
 //     time its threads used until then,
 //   - its resident memory after a few seconds of idle (VmRSS),
 //   - the CPU time it uses over the next seconds of idle (utime + stime),
+//   - the shared libraries it has mapped at the map and after the settle time,
 // then ends it with SIGTERM. Every run gets fresh, empty XDG_CONFIG_HOME and XDG_RUNTIME_DIR
 // folders, so each one is a first start of a single-instance program; they are removed afterwards.
 //
@@ -73,6 +74,8 @@ struct RunResult {
     double cpuUs = 0;   // sum of the threads' schedstat run time, nanosecond resolution
     long wakeups = 0;   // context switches of all threads
     double exitMs = -1; // SIGTERM to exit
+    long libsAtMap = 0; // shared libraries mapped when the window was seen
+    long libs = 0;      // and after the settle time
 };
 
 double MsSince(Clock::time_point start, Clock::time_point end) {
@@ -97,6 +100,23 @@ long StatusKib(pid_t pid, const std::string& key) {
             return std::strtol(line.c_str() + key.size() + 1, nullptr, 10);
     }
     return -1;
+}
+
+// The distinct shared libraries (files named *.so or *.so.N) in the process's memory map.
+long SharedLibraries(pid_t pid) {
+    std::ifstream in("/proc/" + std::to_string(pid) + "/maps");
+    std::set<std::string> files;
+    for (std::string line; std::getline(in, line);) {
+        const std::size_t path = line.find('/');
+        if (path == std::string::npos)
+            continue;
+        const std::string file = line.substr(path);
+        const std::size_t so = file.rfind(".so");
+        if (so != std::string::npos &&
+            (so + 3 == file.size() || file[so + 3] == '.' || file[so + 3] == ' '))
+            files.insert(file);
+    }
+    return static_cast<long>(files.size());
 }
 
 // utime + stime of the whole process, in clock ticks.
@@ -369,7 +389,9 @@ RunResult RunOnce(const Options& options, const std::string& program, MapWatch& 
     } else {
         result.mapMs = MsSince(start, *mapped);
         result.mapCpuMs = static_cast<double>(SumThreads(pid).runNs) / 1e6;
+        result.libsAtMap = SharedLibraries(pid);
         SleepSeconds(options.settleSeconds);
+        result.libs = SharedLibraries(pid);
         result.rssMib = StatusKib(pid, "VmRSS") / 1024.0;
         result.anonMib = StatusKib(pid, "RssAnon") / 1024.0;
         const long ticksBefore = CpuTicks(pid);
@@ -426,16 +448,16 @@ void PrintRun(const char* label, const RunResult& r) {
     if (!r.ok && r.mapMs == 0) {
         std::printf("  %-8s failed: %s\n", label, r.failure.c_str());
     } else {
-        std::printf("  %-8s %8.1f %8.1f %8.1f %8.1f %8.0f %9.0f %8ld %8.1f%s\n", label, r.mapMs,
-                    r.mapCpuMs, r.rssMib, r.anonMib, r.cpuMs, r.cpuUs, r.wakeups, r.exitMs,
-                    r.ok ? "" : ("  " + r.failure).c_str());
+        std::printf("  %-8s %8.1f %8.1f %8.1f %8.1f %8.0f %9.0f %8ld %8.1f %5ld %5ld%s\n", label,
+                    r.mapMs, r.mapCpuMs, r.rssMib, r.anonMib, r.cpuMs, r.cpuUs, r.wakeups, r.exitMs,
+                    r.libsAtMap, r.libs, r.ok ? "" : ("  " + r.failure).c_str());
     }
     std::fflush(stdout);
 }
 
 // The median of each column over the complete runs, and the best map time.
 void PrintSummary(const std::vector<RunResult>& results) {
-    std::vector<double> map, mapCpu, rss, anon, cpu, cpuUs, wakeups, exitMs;
+    std::vector<double> map, mapCpu, rss, anon, cpu, cpuUs, wakeups, exitMs, libsAtMap, libs;
     for (const RunResult& r : results) {
         if (!r.ok)
             continue;
@@ -447,14 +469,16 @@ void PrintSummary(const std::vector<RunResult>& results) {
         cpuUs.push_back(r.cpuUs);
         wakeups.push_back(static_cast<double>(r.wakeups));
         exitMs.push_back(r.exitMs);
+        libsAtMap.push_back(static_cast<double>(r.libsAtMap));
+        libs.push_back(static_cast<double>(r.libs));
     }
     if (map.empty()) {
         std::printf("  no complete run\n");
         return;
     }
-    std::printf("  %-8s %8.1f %8.1f %8.1f %8.1f %8.0f %9.0f %8.0f %8.1f\n", "median", Median(map),
-                Median(mapCpu), Median(rss), Median(anon), Median(cpu), Median(cpuUs),
-                Median(wakeups), Median(exitMs));
+    std::printf("  %-8s %8.1f %8.1f %8.1f %8.1f %8.0f %9.0f %8.0f %8.1f %5.0f %5.0f\n", "median",
+                Median(map), Median(mapCpu), Median(rss), Median(anon), Median(cpu), Median(cpuUs),
+                Median(wakeups), Median(exitMs), Median(libsAtMap), Median(libs));
     std::printf("  %-8s %8.1f %8.1f   (%zu complete runs)\n", "best",
                 *std::min_element(map.begin(), map.end()),
                 *std::min_element(mapCpu.begin(), mapCpu.end()), map.size());
@@ -490,8 +514,8 @@ int main(int argc, char** argv) {
                 options.settleSeconds, options.idleSeconds);
     for (std::size_t p = 0; p < options.programs.size(); ++p)
         std::printf("  [%zu] %s\n", p + 1, options.programs[p].c_str());
-    std::printf("  %-8s %8s %8s %8s %8s %8s %9s %8s %8s\n", "run", "map ms", "map CPU", "RSS MiB",
-                "anon MiB", "CPU ms", "CPU us", "wakeups", "exit ms");
+    std::printf("  %-8s %8s %8s %8s %8s %8s %9s %8s %8s %5s %5s\n", "run", "map ms", "map CPU",
+                "RSS MiB", "anon MiB", "CPU ms", "CPU us", "wakeups", "exit ms", "libs", "libs");
 
     Options warmup = options;
     warmup.settleSeconds = 0;

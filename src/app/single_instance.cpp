@@ -2,9 +2,17 @@
 
 #include <QCryptographicHash>
 #include <QDir>
-#include <QLocalServer>
-#include <QLocalSocket>
+#include <QSocketNotifier>
 #include <QStandardPaths>
+
+#include <cerrno>
+#include <cstring>
+
+#include <poll.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 namespace twl {
 
@@ -18,20 +26,44 @@ QString RuntimeFolder() {
     return folder;
 }
 
+// The socket's address and its length. A path too long for an address (a deep runtime folder)
+// becomes a name in the abstract namespace instead: its last bytes after a zero byte.
+socklen_t MakeAddress(const QByteArray& path, sockaddr_un& address) {
+    std::memset(&address, 0, sizeof address);
+    address.sun_family = AF_UNIX;
+    const std::size_t room = sizeof address.sun_path - 1;
+    const auto length = static_cast<std::size_t>(path.size());
+    if (length <= room) {
+        std::memcpy(address.sun_path, path.constData(), length);
+        return sizeof address;
+    }
+    std::memcpy(address.sun_path + 1, path.constData() + (length - room), room);
+    return sizeof address;
+}
+
+bool IsAbstract(const sockaddr_un& address) {
+    return address.sun_path[0] == '\0';
+}
+
 } // namespace
 
 SingleInstance::SingleInstance(const QString& key, QObject* parent)
-    : QObject(parent),
-      serverName_(RuntimeFolder() + QStringLiteral("/tintwell-") + key + QStringLiteral(".socket")),
-      lock_(std::make_unique<QLockFile>(RuntimeFolder() + QStringLiteral("/tintwell-") + key +
+    : SingleInstance(key, RuntimeFolder(), parent) {}
+
+SingleInstance::SingleInstance(const QString& key, const QString& folder, QObject* parent)
+    : QObject(parent), socketPath_(QFile::encodeName(folder + QStringLiteral("/tintwell-") + key +
+                                                     QStringLiteral(".socket"))),
+      lock_(std::make_unique<QLockFile>(folder + QStringLiteral("/tintwell-") + key +
                                         QStringLiteral(".lock"))) {
     // Only a dead owner makes the lock stale, never its age: the first copy may run for weeks.
     lock_->setStaleLockTime(0);
 }
 
 SingleInstance::~SingleInstance() {
-    if (server_ != nullptr) {
-        server_->close();
+    notifier_.reset();
+    if (listener_ >= 0) {
+        ::close(listener_);
+        ::unlink(socketPath_.constData());
     }
     lock_->unlock();
 }
@@ -50,7 +82,7 @@ bool SingleInstance::Claim() {
         return true;
     }
     if (lock_->error() == QLockFile::LockFailedError) {
-        AskFirstCopyForward(serverName_);
+        AskFirstCopyForward(socketPath_);
         return false;
     }
     // The lock file cannot be made at all (no runtime folder): run unguarded rather than not at
@@ -59,28 +91,64 @@ bool SingleInstance::Claim() {
 }
 
 void SingleInstance::ListenForOthers() {
-    // A socket left by a crashed copy would make listen() fail.
-    QLocalServer::removeServer(serverName_);
-    server_ = new QLocalServer(this);
-    server_->setSocketOptions(QLocalServer::UserAccessOption);
-    connect(server_, &QLocalServer::newConnection, this, [this] {
-        while (QLocalSocket* socket = server_->nextPendingConnection()) {
-            connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-            socket->disconnectFromServer();
-            emit anotherStarted();
-        }
-    });
-    server_->listen(serverName_);
+    sockaddr_un address;
+    const socklen_t addressLength = MakeAddress(socketPath_, address);
+    const int listener = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    if (listener < 0) {
+        return;
+    }
+    // We hold the lock, so a socket file there is one left by a crashed copy.
+    if (!IsAbstract(address)) {
+        ::unlink(socketPath_.constData());
+    }
+    // Only this user may connect.
+    const mode_t oldMask = ::umask(0077);
+    const bool bound =
+        ::bind(listener, reinterpret_cast<const sockaddr*>(&address), addressLength) == 0;
+    ::umask(oldMask);
+    if (!bound || ::listen(listener, 8) != 0) {
+        ::close(listener);
+        return;
+    }
+    listener_ = listener;
+    notifier_ = std::make_unique<QSocketNotifier>(listener_, QSocketNotifier::Read);
+    connect(notifier_.get(), &QSocketNotifier::activated, this, &SingleInstance::AcceptOthers);
 }
 
-void SingleInstance::AskFirstCopyForward(const QString& serverName) {
-    QLocalSocket socket;
-    socket.connectToServer(serverName);
-    if (socket.waitForConnected(1000)) {
-        socket.write("show\n");
-        socket.waitForBytesWritten(500);
-        socket.disconnectFromServer();
+void SingleInstance::AcceptOthers() {
+    // A connection is the whole message; what the other copy writes is not read.
+    for (;;) {
+        const int other = ::accept4(listener_, nullptr, nullptr, SOCK_CLOEXEC);
+        if (other < 0) {
+            return;
+        }
+        ::close(other);
+        emit anotherStarted();
     }
+}
+
+void SingleInstance::AskFirstCopyForward(const QByteArray& socketPath) {
+    sockaddr_un address;
+    const socklen_t addressLength = MakeAddress(socketPath, address);
+    const int socket = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    if (socket < 0) {
+        return;
+    }
+    // A full queue of waiting connections is tried again for about a second; a first copy that
+    // does not take the connection by then is left alone.
+    int result = -1;
+    for (int attempt = 0; attempt < 20; ++attempt) {
+        result = ::connect(socket, reinterpret_cast<const sockaddr*>(&address), addressLength);
+        if (result == 0 || errno != EAGAIN) {
+            break;
+        }
+        ::poll(nullptr, 0, 50);
+    }
+    if (result == 0) {
+        static const char kShow[] = "show\n";
+        (void)!::send(socket, kShow, sizeof kShow - 1, MSG_NOSIGNAL);
+    }
+    ::close(socket);
 }
 
 } // namespace twl

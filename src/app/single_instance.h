@@ -1,8 +1,8 @@
 #pragma once
 // Keeps one copy of the program running per program file and data folder. The first copy holds
-// a lock file and listens on a local socket; a second copy finds the lock taken, asks the first
-// to come forward through the socket and ends. The lock of a crashed copy is stale (its process
-// is gone) and is taken over by the next start.
+// a lock file and listens on a Unix-domain socket beside it; a second copy finds the lock taken,
+// connects to the socket (which asks the first to come forward) and ends. The lock of a crashed
+// copy is stale (its process is gone) and is taken over by the next start.
 
 #include <QLockFile>
 #include <QObject>
@@ -10,15 +10,17 @@
 
 #include <memory>
 
-class QLocalServer;
+class QSocketNotifier;
 
 namespace twl {
 
 class SingleInstance : public QObject {
     Q_OBJECT
 public:
-    // key names the instance: copies with the same key exclude each other.
+    // key names the instance: copies with the same key exclude each other. The lock and the
+    // socket live in folder (the user's runtime folder unless a test names another).
     explicit SingleInstance(const QString& key, QObject* parent = nullptr);
+    SingleInstance(const QString& key, const QString& folder, QObject* parent = nullptr);
     ~SingleInstance() override;
 
     // True when this is the first copy; it then listens for later copies. False when another
@@ -34,11 +36,13 @@ signals:
 
 private:
     void ListenForOthers();
-    static void AskFirstCopyForward(const QString& serverName);
+    void AcceptOthers();
+    static void AskFirstCopyForward(const QByteArray& socketPath);
 
-    QString serverName_;
+    QByteArray socketPath_;
     std::unique_ptr<QLockFile> lock_;
-    QLocalServer* server_ = nullptr;
+    int listener_ = -1;
+    std::unique_ptr<QSocketNotifier> notifier_;
 };
 
 } // namespace twl

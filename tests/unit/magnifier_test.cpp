@@ -7,6 +7,7 @@
 
 #include <climits>
 #include <cstdint>
+#include <vector>
 
 namespace twl {
 namespace {
@@ -314,6 +315,32 @@ TEST(MagnifierDrawing, BufferIsReusedWhileTheSizeStays) {
     DrawMagnifiedImage(state, block, kDesktop, kNormal, kNormal, image);
     EXPECT_EQ(image.width, kNormal);
     EXPECT_EQ(image.pixels.size(), static_cast<std::size_t>(kNormal * kNormal));
+}
+
+TEST(MagnifierDrawing, IntoAWiderBufferTheSamePictureAndNothingBesideIt) {
+    // A window's backing image: the picture at column 3 of rows 300 pixels long.
+    for (const int zoom : {1, 3}) {
+        MagnifierState state{zoom, 2, 1, true, {5, 150}};
+        MagnifierState copy = state;
+        const PixelImage expected = Draw(copy, kNormal);
+        static const PixelImage screen = MakeScreen();
+        SourceBlock block;
+        ReadSourceBlock(screen, {0, 0}, TickRegion(state.currentPoint, kNormal, kNormal, zoom, 2),
+                        block);
+        constexpr int kStride = 300;
+        std::vector<std::uint32_t> backing(static_cast<std::size_t>(kStride * kNormal), 0x12u);
+        DrawMagnifiedImage(state, block, kDesktop,
+                           PixelView{backing.data() + 3, kNormal, kNormal, kStride});
+        int wrong = 0;
+        for (int y = 0; y < kNormal; ++y) {
+            for (int x = 0; x < kStride; ++x) {
+                const std::uint32_t want =
+                    x >= 3 && x < 3 + kNormal ? expected.At(x - 3, y) : 0x12u;
+                wrong += backing[static_cast<std::size_t>(y * kStride + x)] != want;
+            }
+        }
+        EXPECT_EQ(wrong, 0) << "zoom " << zoom;
+    }
 }
 
 } // namespace

@@ -11,6 +11,7 @@
 #include "ui/eye_dropper/eye_dropper_window.h"
 
 #include <QApplication>
+#include <QBackingStore>
 #include <QFontInfo>
 #include <QImage>
 #include <QKeyEvent>
@@ -343,6 +344,55 @@ TEST_F(EyeDropperTest, CloseAndSettingsRoundTrip) {
     EXPECT_EQ(saved.eyeTop, 60);
     EXPECT_EQ(saved.zoomLevel, 2);
     EXPECT_EQ(saved.magnifierSize, 0);
+}
+
+TEST_F(EyeDropperTest, AStillOrSlightlyMovedPointerCostsOneReadAFarMoveTwo) {
+    EyeSampler& sampler = Window().Sampler();
+    sampler.SetImageSide(145);
+    screen_.SetCursorPos({300, 300});
+    sampler.Tick();
+    const struct {
+        Point pointer;
+        int reads;
+    } steps[] = {{{300, 300}, 1}, {{103, 50}, 2}, {{100, 50}, 1}, {{100, 58}, 1}, {{100, 67}, 2}};
+    for (const auto& step : steps) {
+        screen_.SetCursorPos(step.pointer);
+        const int before = screen_.reads;
+        sampler.Tick();
+        EXPECT_EQ(screen_.reads - before, step.reads) << step.pointer.x << "," << step.pointer.y;
+        EXPECT_EQ(sampler.State().currentPoint, step.pointer);
+    }
+    // Back at (100, 50) the coloured pixel was sampled and sits in the picture's middle cell.
+    screen_.SetCursorPos({100, 50});
+    sampler.Tick();
+    EXPECT_EQ(sampler.SampledColor(), MakeColor(0x33, 0x66, 0x99));
+    EXPECT_EQ(ImagePixel(73, 73), kOpaque | 0x336699u);
+}
+
+TEST_F(EyeDropperTest, ThePictureIsPaintedIntoTheWindowsBackingImageAsTheSamplerDrawsIt) {
+    EyeDropperWindow& window = Window();
+    settings_.showGrid = true;
+    window.ShowEyeDropper();
+    window.Sampler().State().currentPoint = {100, 50};
+    window.RenderMagnifier(NudgeDirection::None, 0);
+    QWidget* magnifier = Child(window, "EyeIMG");
+    QApplication::processEvents(); // the window is exposed and painted once
+    magnifier->repaint();
+    auto* backing = dynamic_cast<QImage*>(window.backingStore()->paintDevice());
+    ASSERT_NE(backing, nullptr);
+    ASSERT_EQ(backing->size(), window.size());
+    const QPoint at = magnifier->mapTo(&window, QPoint(0, 0));
+    const PixelImage& image = window.Sampler().Image();
+    ASSERT_EQ(image.width, 145);
+    int differing = 0;
+    for (int y = 0; y < image.height; ++y) {
+        for (int x = 0; x < image.width; ++x) {
+            differing += (backing->pixel(at.x() + x, at.y() + y) | kOpaque) != image.At(x, y);
+        }
+    }
+    EXPECT_EQ(differing, 0);
+    // A grab paints elsewhere and gets the same picture through the sampler's copy.
+    EXPECT_EQ(magnifier->grab().toImage().pixel(73, 73) | kOpaque, image.At(73, 73));
 }
 
 } // namespace

@@ -37,4 +37,13 @@ struct PixelImage {
     }
 };
 
+// Pixels of the same layout in memory owned elsewhere (a window's backing image), whose rows lie
+// `stride` pixels apart.
+struct PixelView {
+    std::uint32_t* pixels = nullptr;
+    int width = 0;
+    int height = 0;
+    std::ptrdiff_t stride = 0;
+};
+
 } // namespace twl

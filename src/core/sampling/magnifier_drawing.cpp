@@ -12,13 +12,12 @@ namespace {
 
 using Coord = std::int64_t;
 
-std::uint32_t* RowOf(PixelImage& image, Coord y) {
-    return image.pixels.data() +
-           static_cast<std::size_t>(y) * static_cast<std::size_t>(image.width);
+std::uint32_t* RowOf(const PixelView& image, Coord y) {
+    return image.pixels + y * image.stride;
 }
 
 // Right and bottom exclusive; clipped to the image.
-void FillRect(PixelImage& image, Coord left, Coord top, Coord right, Coord bottom,
+void FillRect(const PixelView& image, Coord left, Coord top, Coord right, Coord bottom,
               std::uint32_t color) {
     left = std::max<Coord>(left, 0);
     top = std::max<Coord>(top, 0);
@@ -33,7 +32,7 @@ void FillRect(PixelImage& image, Coord left, Coord top, Coord right, Coord botto
 }
 
 // The edge pixels of the rectangle, one pixel wide, right and bottom exclusive.
-void OutlineRect(PixelImage& image, Coord left, Coord top, Coord right, Coord bottom,
+void OutlineRect(const PixelView& image, Coord left, Coord top, Coord right, Coord bottom,
                  std::uint32_t color) {
     if (right <= left || bottom <= top)
         return;
@@ -74,7 +73,7 @@ void ConvertSourceRow(const SourceBlock& block, const Rect& source, Coord source
 // Builds each image row once per source row and copies it down for the rows that repeat it.
 // A row is built in place: the converted source pixels first, then spread out from the right,
 // so each one is read before its cell overwrites it.
-void Enlarge(const SourceBlock& block, const Rect& source, Coord step, PixelImage& image) {
+void Enlarge(const SourceBlock& block, const Rect& source, Coord step, const PixelView& image) {
     if (source.Empty()) {
         FillRect(image, 0, 0, image.width, image.height, kImageSilver);
         return;
@@ -87,7 +86,7 @@ void Enlarge(const SourceBlock& block, const Rect& source, Coord step, PixelImag
         std::uint32_t* row = RowOf(image, y);
         const Coord sourceRow = std::min<Coord>(y / step, source.height - 1);
         if (sourceRow == previousSourceRow) {
-            std::memcpy(row, row - width, static_cast<std::size_t>(width) * sizeof(*row));
+            std::memcpy(row, row - image.stride, static_cast<std::size_t>(width) * sizeof(*row));
             continue;
         }
         previousSourceRow = sourceRow;
@@ -105,7 +104,7 @@ void Enlarge(const SourceBlock& block, const Rect& source, Coord step, PixelImag
 
 // Silver over the halves of the picture that show what lies beyond the screen's edges, when the
 // point is on (or past) an edge.
-void FillBeyondEdges(PixelImage& image, Point point, const Rect& desktop, Coord step) {
+void FillBeyondEdges(const PixelView& image, Point point, const Rect& desktop, Coord step) {
     const Coord width = image.width;
     const Coord height = image.height;
     if (point.x <= desktop.left)
@@ -119,7 +118,7 @@ void FillBeyondEdges(PixelImage& image, Point point, const Rect& desktop, Coord 
 }
 
 // Black lines at 0, step, ..., n x step in both directions, with n = height div step.
-void DrawGrid(PixelImage& image, Coord step) {
+void DrawGrid(const PixelView& image, Coord step) {
     const Coord lastLine = (image.height / step) * step;
     const Coord lastColumn = std::min<Coord>(lastLine, Coord{image.width} - 1);
     for (Coord y = 0; y < image.height; ++y) {
@@ -133,7 +132,7 @@ void DrawGrid(PixelImage& image, Coord step) {
 
 // Black and, inside it, white around the cells the sample reads; none for a mode that does not
 // sample.
-void DrawSampleFrame(PixelImage& image, const MagnifierGeometry& geometry, int samplingMode) {
+void DrawSampleFrame(const PixelView& image, const MagnifierGeometry& geometry, int samplingMode) {
     const std::optional<int> radius = SamplingRadius(samplingMode);
     if (!radius)
         return;
@@ -147,10 +146,16 @@ void DrawSampleFrame(PixelImage& image, const MagnifierGeometry& geometry, int s
 
 void DrawMagnifiedImage(MagnifierState& state, const SourceBlock& block, const Rect& desktop,
                         int width, int height, PixelImage& image) {
+    image.Resize(width, height);
+    DrawMagnifiedImage(state, block, desktop,
+                       PixelView{image.pixels.data(), image.width, image.height, image.width});
+}
+
+void DrawMagnifiedImage(MagnifierState& state, const SourceBlock& block, const Rect& desktop,
+                        const PixelView& image) {
     if (state.zoomLevel <= 0)
         state.zoomLevel = 1;
-    image.Resize(width, height);
-    if (image.width == 0 || image.height == 0)
+    if (image.width <= 0 || image.height <= 0)
         return;
     const MagnifierGeometry geometry =
         ComputeMagnifierGeometry(image.width, image.height, state.zoomLevel);

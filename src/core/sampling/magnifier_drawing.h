@@ -20,5 +20,9 @@ namespace twl {
 // the right (and the rows at the bottom) repeat the last source pixel.
 void DrawMagnifiedImage(MagnifierState& state, const SourceBlock& block, const Rect& desktop,
                         int width, int height, PixelImage& image);
+// The same into memory owned elsewhere (a window's backing image), the view's size giving the
+// picture's size.
+void DrawMagnifiedImage(MagnifierState& state, const SourceBlock& block, const Rect& desktop,
+                        const PixelView& image);
 
 } // namespace twl

@@ -8,6 +8,19 @@
 
 namespace twl {
 
+namespace {
+
+// A tick's read reaches this many screen pixels beyond what the picture and the sample need, so
+// that a pointer that moved a little since the last tick still finds its pixels in it.
+constexpr int kPointerMargin = 8;
+
+Rect Grown(const Rect& area, int margin) {
+    return {area.left - margin, area.top - margin, area.width + 2 * margin,
+            area.height + 2 * margin};
+}
+
+} // namespace
+
 EyeSampler::EyeSampler(ScreenReader& screen) : screen_(screen) {}
 
 void EyeSampler::SetImageSide(int side) {
@@ -16,9 +29,30 @@ void EyeSampler::SetImageSide(int side) {
     drawnValid_ = false;
 }
 
-Point EyeSampler::ReadAround(Point point, bool leaveOutOwnWindows) {
-    const Rect area =
-        TickRegion(point, imageSide_, imageSide_, state_.zoomLevel, state_.samplingMode);
+const PixelImage& EyeSampler::Image() const {
+    if (!drawnValid_) {
+        image_ = PixelImage{};
+    } else if (imageStale_) {
+        image_.Resize(drawnSide_, drawnSide_);
+        DrawPicture(PixelView{image_.pixels.data(), image_.width, image_.height, image_.width});
+    }
+    imageStale_ = false;
+    return image_;
+}
+
+void EyeSampler::DrawPicture(const PixelView& target) const {
+    MagnifierState state = drawnState_;
+    DrawMagnifiedImage(state, drawnBlock_, drawnDesktop_,
+                       PixelView{target.pixels, std::min(target.width, drawnSide_),
+                                 std::min(target.height, drawnSide_), target.stride});
+}
+
+Rect EyeSampler::Needed(Point point) const {
+    return TickRegion(point, imageSide_, imageSide_, state_.zoomLevel, state_.samplingMode);
+}
+
+Point EyeSampler::ReadAround(Point point, bool leaveOutOwnWindows, int margin) {
+    const Rect area = Grown(Needed(point), margin);
     const Point pointer = screen_.ReadAndLocatePointer(area, block_);
     ownAreas_.clear();
     if (!leaveOutOwnWindows || !ownWindows_) {
@@ -48,12 +82,17 @@ bool EyeSampler::TouchesOwnWindows(const Rect& area) const {
 }
 
 void EyeSampler::Draw() {
-    DrawMagnifiedImage(state_, block_, screen_.Desktop(), imageSide_, imageSide_, image_);
-    // Copied into memory kept from the last time, so a steady tick allocates nothing.
-    drawnBlock_.area = block_.area;
-    drawnBlock_.pixels.assign(block_.pixels.begin(), block_.pixels.end());
+    // The picture itself is drawn where it is shown (or saved), from the block kept here. The
+    // two blocks change places, so a steady tick copies and allocates nothing.
+    if (state_.zoomLevel <= 0) {
+        state_.zoomLevel = 1;
+    }
+    std::swap(drawnBlock_, block_);
     drawnState_ = state_;
+    drawnDesktop_ = screen_.Desktop();
+    drawnSide_ = imageSide_;
     drawnValid_ = true;
+    imageStale_ = true;
 }
 
 bool EyeSampler::SampleColorAt(Point point, bool useCursor) {
@@ -63,7 +102,7 @@ bool EyeSampler::SampleColorAt(Point point, bool useCursor) {
     if (!SamplingRadius(state_.samplingMode)) {
         return false;
     }
-    ReadAround(point, false);
+    ReadAround(point, false, 0);
     return SampleFromBlock(point);
 }
 
@@ -80,18 +119,21 @@ bool EyeSampler::SampleFromBlock(Point point) {
 }
 
 EyeSampler::TickResult EyeSampler::Tick() {
-    const Point first = screen_.CursorPos();
-    const Point now = ReadAround(first, true);
-    TickResult result;
-    result.sampled = SampleFromBlock(first);
-    state_.currentPoint = now;
-    if (now != first) {
-        ReadAround(now, true);
+    // The read goes around where the pointer was last seen, and the pointer's new place comes
+    // back with it in the same trip. Only when it has gone beyond the read's margin is the
+    // screen read again around its new place.
+    const Point now = ReadAround(state_.currentPoint, true, kPointerMargin);
+    const Rect needed = Needed(now);
+    if (Intersect(block_.area, needed) != needed) {
+        ReadAround(now, true, kPointerMargin);
     }
+    state_.currentPoint = now;
+    TickResult result;
+    result.sampled = SampleFromBlock(now);
     const bool same = drawnValid_ && state_.currentPoint == drawnState_.currentPoint &&
                       state_.zoomLevel == drawnState_.zoomLevel &&
                       state_.samplingMode == drawnState_.samplingMode &&
-                      state_.showGrid == drawnState_.showGrid && image_.width == imageSide_ &&
+                      state_.showGrid == drawnState_.showGrid && drawnSide_ == imageSide_ &&
                       block_.area == drawnBlock_.area && block_.pixels == drawnBlock_.pixels;
     if (!same) {
         Draw();
@@ -102,9 +144,10 @@ EyeSampler::TickResult EyeSampler::Tick() {
 
 bool EyeSampler::RenderMagnifier(NudgeDirection direction, std::uint8_t amount) {
     NudgePoint(state_.currentPoint, direction, amount, screen_.Desktop());
-    ReadAround(state_.currentPoint, true);
+    ReadAround(state_.currentPoint, true, 0);
+    const bool sampled = SampleFromBlock(state_.currentPoint);
     Draw();
-    return SampleFromBlock(state_.currentPoint);
+    return sampled;
 }
 
 } // namespace twl

@@ -27,8 +27,13 @@ public:
     const MagnifierState& State() const { return state_; }
     TColor SampledColor() const { return sampledColor_; }
     void SetSampledColor(TColor color) { sampledColor_ = color; }
-    // The magnified picture with its grid and frame.
-    const PixelImage& Image() const { return image_; }
+    // The magnified picture with its grid and frame (drawn on first use after a change).
+    const PixelImage& Image() const;
+    // True once a picture has been drawn at the current side.
+    bool HasPicture() const { return drawnValid_; }
+    // Draws the picture into memory owned elsewhere (a window's backing image), clipped to the
+    // picture's side; the same pixels as Image() without a copy of them.
+    void DrawPicture(const PixelView& target) const;
     int ImageSide() const { return imageSide_; }
     // The picture is made again at this side by the next draw.
     void SetImageSide(int side);
@@ -53,8 +58,11 @@ public:
     bool SampleColorAt(Point point, bool useCursor);
 
 private:
-    // Reads the screen around point; returns where the pointer is once the read is done.
-    Point ReadAround(Point point, bool leaveOutOwnWindows);
+    // The screen area the picture and the sample around point need.
+    Rect Needed(Point point) const;
+    // Reads the screen around point, margin pixels further on each side; returns where the
+    // pointer is once the read is done.
+    Point ReadAround(Point point, bool leaveOutOwnWindows, int margin);
     void Draw();
     // Samples at point from the block last read (which must hold the sample's pixels).
     bool SampleFromBlock(Point point);
@@ -64,13 +72,16 @@ private:
     MagnifierState state_;
     TColor sampledColor_ = 0;
     int imageSide_ = 289;
-    PixelImage image_;
+    mutable PixelImage image_;
+    mutable bool imageStale_ = false;
     SourceBlock block_;
     std::vector<Rect> ownAreas_;
     std::vector<Rect> ownWindowAreas_;
     // What the last tick drew, to tell whether the next one has anything new to show.
     SourceBlock drawnBlock_;
     MagnifierState drawnState_;
+    Rect drawnDesktop_;
+    int drawnSide_ = 0;
     bool drawnValid_ = false;
     OwnWindowsFn ownWindows_;
 };

@@ -2,7 +2,13 @@
 // The Eye Dropper's magnified picture (EyeIMG): shows the sampler's picture in place and tells
 // about presses and releases.
 
+#include "core/base/pixel_image.h"
+
 #include <QWidget>
+
+#include <optional>
+
+class QPainter;
 
 namespace twl {
 
@@ -23,6 +29,9 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    // Where the picture goes in the window's backing image, when this paint may write it there.
+    std::optional<PixelView> BackingPixels(QPainter& painter) const;
+
     const EyeSampler& sampler_;
 };
 
