@@ -80,6 +80,7 @@ bool Program::Start() {
     bar_->move(settings_.barLeft, settings_.barTop);
 
     palette_->LoadPalette(folders_.userDataFolder, folders_.programFolder);
+    palette_->SaveAfterChanges(folders_.userDataFolder);
     connect(palette_.get(), &PaletteController::autoCopyDue, this, &Program::AutoCopyNewest);
     LoadColorValueFormats(formats_, folders_.sharedDataFolder, folders_.programFolder);
     bar_->ApplyStayOnTop(settings_.stayOnTop);

@@ -24,7 +24,12 @@ std::string_view NamedColorHexPart(std::string_view line);
 std::string_view NamedColorNamePart(std::string_view line);
 TColor NamedColorValue(std::string_view line);
 
-// The file's lines in order; lines outside the form are left out. A missing file gives none.
+// The most colours the list keeps: far more than any real list of named colours, few enough
+// for the window's list to fill at once.
+inline constexpr std::size_t kMaxNamedColors = 10000;
+
+// The file's lines in order; lines outside the form are left out, and lines past the first
+// kMaxNamedColors colours are ignored. A missing file (or one over kMaxTextFileBytes) gives none.
 std::vector<std::string> LoadNamedColors(const std::filesystem::path& path);
 
 // Empty filter: every line. Otherwise the lines that contain the filter, lower-cased and trimmed
