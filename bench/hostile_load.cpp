@@ -12,7 +12,6 @@
 
 #include <cstdio>
 #include <fstream>
-#include <iterator>
 #include <string>
 
 using namespace twl;
@@ -38,8 +37,8 @@ int main(int argc, char** argv) {
     } else if (what == "paste") {
         // The clipboard's text reaches Paste Color as one string, with no file limit.
         std::ifstream in(file, std::ios::binary);
-        const std::string text((std::istreambuf_iterator<char>(in)),
-                               std::istreambuf_iterator<char>());
+        std::string text(static_cast<std::size_t>(std::filesystem::file_size(file)), '\0');
+        in.read(text.data(), static_cast<std::streamsize>(text.size()));
         std::printf("%zu colours\n", ParsePastedColors(text).colors.size());
     } else if (what == "named") {
         std::printf("%zu colours\n", LoadNamedColors(file).size());
