@@ -44,9 +44,13 @@ int main(int argc, char** argv) {
         std::printf("%zu colours\n", LoadNamedColors(file).size());
     } else if (what == "layout") {
         TestLayout layout = BuiltInLayout();
+        const auto lines = ReadTextLines(file);
+        if (!lines) {
+            std::printf("refused: over the size limit\n");
+            return 0;
+        }
         try {
-            ApplyLayoutLines(layout, ReadTextLines(file).value_or(std::vector<std::string>{}),
-                             "hostile");
+            ApplyLayoutLines(layout, *lines, "hostile");
             std::printf("applied, name of %zu bytes\n", layout.name.size());
         } catch (const ConversionError&) {
             std::printf("refused: not a number\n");

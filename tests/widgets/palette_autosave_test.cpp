@@ -7,6 +7,9 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 
+#include <csignal>
+#include <sys/resource.h>
+
 namespace twl {
 namespace {
 
@@ -70,6 +73,34 @@ TEST_F(PaletteAutosaveTest, AFailingWriteIsReportedOnceAndTheExitStillTries) {
     EXPECT_EQ(dialogs_.messages.size(), 2u);
     RunUntilWrites(3, 1500);
     EXPECT_EQ(writes_, 2);
+}
+
+TEST_F(PaletteAutosaveTest, AFullDiskLeavesTheOldFileAndTheProgramRunning) {
+    WritePalette({"clRed"});
+    StartProgram();
+    StartCounting();
+    // No file of this process may grow past 0 bytes, as on a full disk; a write past it fails
+    // (SIGXFSZ ignored) instead of ending the process.
+    rlimit old{};
+    ::getrlimit(RLIMIT_FSIZE, &old);
+    rlimit none = old;
+    none.rlim_cur = 0;
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    ::setrlimit(RLIMIT_FSIZE, &none);
+    program_->Palette().AddColorToPalette(0x0000FF);
+    RunUntilWrites(1);
+    ::setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+
+    ASSERT_EQ(writes_, 1);
+    EXPECT_EQ(dialogs_.messages, std::vector<std::string>{"ERROR! Cannot save color list!"});
+    EXPECT_EQ(PaletteFile(), std::vector<std::string>{"clRed"});
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(UserFolder()),
+                            std::filesystem::directory_iterator()),
+              1);                                    // no temporary file left behind
+    program_->Palette().AddColorToPalette(0x00FF00); // still running, and saving again
+    RunUntilWrites(2);
+    EXPECT_EQ(PaletteFile(), (std::vector<std::string>{"clLime", "clRed", "clRed"}));
 }
 
 } // namespace

@@ -9,11 +9,11 @@
 
 namespace twl {
 
-std::vector<std::string> SplitLines(std::string_view text) {
+std::vector<std::string> SplitLines(std::string_view text, std::size_t maxLines) {
     std::vector<std::string> lines;
     std::size_t start = 0;
     std::size_t i = 0;
-    while (i < text.size()) {
+    while (i < text.size() && lines.size() < maxLines) {
         const char c = text[i];
         if (c == '\r' || c == '\n') {
             lines.emplace_back(text.substr(start, i - start));
@@ -23,19 +23,20 @@ std::vector<std::string> SplitLines(std::string_view text) {
             ++i;
         }
     }
-    if (start < text.size()) {
+    if (start < text.size() && lines.size() < maxLines) {
         lines.emplace_back(text.substr(start));
     }
     return lines;
 }
 
-std::optional<std::string> ReadWholeFile(const std::filesystem::path& path) {
+std::optional<std::string> ReadWholeFile(const std::filesystem::path& path,
+                                         std::uintmax_t maxBytes) {
     std::error_code ec;
     if (!std::filesystem::is_regular_file(path, ec)) {
         return std::nullopt;
     }
     const std::uintmax_t size = std::filesystem::file_size(path, ec);
-    if (ec || size > kMaxTextFileBytes) {
+    if (ec || size > maxBytes) {
         return std::nullopt;
     }
     std::ifstream in(path, std::ios::binary);
@@ -48,7 +49,7 @@ std::optional<std::string> ReadWholeFile(const std::filesystem::path& path) {
     char piece[65536];
     while (in.read(piece, sizeof piece) || in.gcount() > 0) {
         bytes.append(piece, static_cast<std::size_t>(in.gcount()));
-        if (bytes.size() > kMaxTextFileBytes) {
+        if (bytes.size() > maxBytes) {
             return std::nullopt;
         }
     }
@@ -58,12 +59,13 @@ std::optional<std::string> ReadWholeFile(const std::filesystem::path& path) {
     return bytes;
 }
 
-std::optional<std::vector<std::string>> ReadTextLines(const std::filesystem::path& path) {
+std::optional<std::vector<std::string>> ReadTextLines(const std::filesystem::path& path,
+                                                      std::size_t maxLines) {
     auto bytes = ReadWholeFile(path);
     if (!bytes) {
         return std::nullopt;
     }
-    return SplitLines(*bytes);
+    return SplitLines(*bytes, maxLines);
 }
 
 namespace {

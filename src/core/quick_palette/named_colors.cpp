@@ -57,7 +57,7 @@ TColor NamedColorValue(std::string_view line) {
 
 std::vector<std::string> LoadNamedColors(const std::filesystem::path& path) {
     std::vector<std::string> lines;
-    const auto bytes = ReadWholeFile(path);
+    const auto bytes = ReadWholeFile(path, kMaxNamedColorsFileBytes);
     if (!bytes) {
         return lines;
     }
