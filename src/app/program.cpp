@@ -93,6 +93,7 @@ bool Program::Start() {
     const Point barPlace = KeepOnSomeMonitor(
         Rect{barArea.x(), barArea.y(), barArea.width(), barArea.height()}, MonitorAreas());
     bar_->move(barPlace.x, barPlace.y);
+    palette_->SaveAfterChanges(folders_.userDataFolder);
     connect(palette_.get(), &PaletteController::autoCopyDue, this, &Program::AutoCopyNewest);
     LoadColorValueFormats(formats_, folders_.sharedDataFolder, folders_.programFolder);
     bar_->ApplyStayOnTop(settings_.stayOnTop);

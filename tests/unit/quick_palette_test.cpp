@@ -153,6 +153,20 @@ TEST(NamedColorFile, SkipsLinesOutsideTheForm) {
     EXPECT_TRUE(LoadNamedColors(folder.Path() / "missing.txt").empty());
 }
 
+TEST(NamedColorFile, ReadsEveryLineEndAndKeepsTheFirstTenThousandColours) {
+    TempFolder folder;
+    std::string bytes = "#000001=cr\r#000002=lf\n\n#000003=crlf\r\n";
+    for (std::size_t i = 3; i < kMaxNamedColors + 5; ++i) {
+        bytes += "#FFFFFF=" + std::to_string(i) + "\n";
+    }
+    std::ofstream(folder.Path() / "namedcolors.txt", std::ios::binary) << bytes;
+    const auto lines = LoadNamedColors(folder.Path() / "namedcolors.txt");
+    ASSERT_EQ(lines.size(), kMaxNamedColors);
+    EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + 3),
+              (std::vector<std::string>{"#000001=cr", "#000002=lf", "#000003=crlf"}));
+    EXPECT_EQ(lines.back(), "#FFFFFF=" + std::to_string(kMaxNamedColors - 1));
+}
+
 TEST(QuickColorText, RgbThenLowerCaseHexAndOneBlank) {
     EXPECT_EQ(QuickColorText(MakeColor(255, 128, 0)), "RGB(255,128,0) | #ff8000 ");
     EXPECT_EQ(QuickColorText(MakeColor(0, 10, 171)), "RGB(0,10,171) | #000aab ");

@@ -48,6 +48,17 @@ TEST(WriteWholeFile, ADiskThatFillsUpLeavesTheOldFileAndNoTemporaryFile) {
               1);
 }
 
+TEST(ReadWholeFile, AFileOverTheLimitIsRefusedAndOneAtItIsRead) {
+    TempFolder folder;
+    const auto path = folder.Path() / "set.set";
+    ASSERT_TRUE(WriteWholeFile(path, "x"));
+    std::filesystem::resize_file(path, kMaxTextFileBytes); // sparse: no time, no disk
+    EXPECT_EQ(ReadWholeFile(path).value_or("").size(), kMaxTextFileBytes);
+    std::filesystem::resize_file(path, kMaxTextFileBytes + 1);
+    EXPECT_EQ(ReadWholeFile(path), std::nullopt);
+    EXPECT_EQ(ReadTextLines(path), std::nullopt);
+}
+
 TEST(WriteWholeFile, AMissingFolderOrAFolderInTheWayFails) {
     TempFolder folder;
     EXPECT_FALSE(WriteWholeFile(folder.Path() / "missing" / "a.cll", "x"));

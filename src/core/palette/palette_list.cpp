@@ -31,11 +31,12 @@ Palette::Palette(std::vector<std::string> lines) : paletteList_(std::move(lines)
 PaletteSource Palette::LoadPalette(const std::filesystem::path& userFolder,
                                    const std::filesystem::path& programFolder) {
     PaletteSource source = PaletteSource::Defaults;
-    std::optional<std::vector<std::string>> lines = ReadTextLines(PaletteFile(userFolder));
+    std::optional<std::vector<std::string>> lines =
+        ReadTextLines(PaletteFile(userFolder), kPaletteSlotCount);
     if (lines) {
         source = PaletteSource::UserFile;
     } else {
-        lines = ReadTextLines(PaletteFile(programFolder));
+        lines = ReadTextLines(PaletteFile(programFolder), kPaletteSlotCount);
         if (lines)
             source = PaletteSource::ProgramFile;
     }

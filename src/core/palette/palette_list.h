@@ -36,7 +36,8 @@ public:
     // Reads userFolder/colorset.dat, else programFolder/colorset.dat, else takes the default
     // colours. Lines are taken as they are (empty or invalid ones included), except that only
     // the first 20 are kept: the bar has 20 slots and never grows past them. A file that exists
-    // but cannot be read counts as missing. The selection is not touched.
+    // but cannot be read (or is over kMaxTextFileBytes) counts as missing. The selection is not
+    // touched.
     PaletteSource LoadPalette(const std::filesystem::path& userFolder,
                               const std::filesystem::path& programFolder);
     // Writes the whole list to userFolder/colorset.dat. False when the file cannot be written;

@@ -57,9 +57,24 @@ TColor NamedColorValue(std::string_view line) {
 
 std::vector<std::string> LoadNamedColors(const std::filesystem::path& path) {
     std::vector<std::string> lines;
-    if (const auto read = ReadTextLines(path)) {
-        std::copy_if(read->begin(), read->end(), std::back_inserter(lines),
-                     [](const std::string& line) { return IsNamedColorLine(line); });
+    const auto bytes = ReadWholeFile(path, kMaxNamedColorsFileBytes);
+    if (!bytes) {
+        return lines;
+    }
+    // Line by line over the bytes, so a file of a million lines costs no million strings.
+    std::string_view rest = *bytes;
+    while (!rest.empty() && lines.size() < kMaxNamedColors) {
+        const std::size_t end = std::min(rest.find_first_of("\r\n"), rest.size());
+        const std::string_view line = rest.substr(0, end);
+        if (IsNamedColorLine(line)) {
+            lines.emplace_back(line);
+        }
+        rest.remove_prefix(end);
+        if (rest.starts_with("\r\n")) {
+            rest.remove_prefix(2);
+        } else if (!rest.empty()) {
+            rest.remove_prefix(1);
+        }
     }
     return lines;
 }

@@ -5,6 +5,8 @@
 
 #include "core/color/color_text.h"
 
+#include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -24,7 +26,15 @@ std::string_view NamedColorHexPart(std::string_view line);
 std::string_view NamedColorNamePart(std::string_view line);
 TColor NamedColorValue(std::string_view line);
 
-// The file's lines in order; lines outside the form are left out. A missing file gives none.
+// The most colours the list keeps: far more than any real list of named colours, few enough
+// for the window's list to fill at once.
+inline constexpr std::size_t kMaxNamedColors = 10000;
+// The largest namedcolors.txt read: ten times the longest list of ten thousand colours.
+inline constexpr std::uintmax_t kMaxNamedColorsFileBytes = 32u << 20;
+
+// The file's lines in order; lines outside the form are left out, and lines past the first
+// kMaxNamedColors colours are ignored. A missing file (or one over kMaxNamedColorsFileBytes) gives
+// none.
 std::vector<std::string> LoadNamedColors(const std::filesystem::path& path);
 
 // Empty filter: every line. Otherwise the lines that contain the filter, lower-cased and trimmed

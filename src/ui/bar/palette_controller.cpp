@@ -9,6 +9,11 @@
 
 namespace twl {
 
+namespace {
+// The longest a changed palette waits for its write, and the shortest time between two writes.
+constexpr int kPaletteSaveDelayMs = 1000;
+} // namespace
+
 PaletteController::PaletteController(QWidget* bar, Dialogs& dialogs, QObject* parent)
     : QObject(parent), bar_(bar), dialogs_(dialogs) {
     column_ = std::make_unique<PaletteColumn>(bar);
@@ -23,6 +28,9 @@ PaletteController::PaletteController(QWidget* bar, Dialogs& dialogs, QObject* pa
         connect(swatch, &SlotSwatch::dragEnded, this, &PaletteController::OnDragEnd);
     }
     SizePaletteBar();
+    saveTimer_.setSingleShot(true);
+    saveTimer_.setInterval(kPaletteSaveDelayMs);
+    connect(&saveTimer_, &QTimer::timeout, this, &PaletteController::SaveAfterDelay);
 }
 
 PaletteController::~PaletteController() = default;
@@ -36,9 +44,32 @@ void PaletteController::LoadPalette(const std::string& userFolder,
 }
 
 void PaletteController::SavePalette(const std::string& userFolder) {
+    saveTimer_.stop();
     if (!palette_.SavePalette(userFolder)) {
         dialogs_.ShowMessage(std::string(kSavePaletteErrorText));
     }
+}
+
+void PaletteController::SaveAfterChanges(const std::string& userFolder) {
+    if (saveFolder_.empty()) {
+        // The first change starts the wait; later ones before the write ride along with it.
+        connect(this, &PaletteController::paletteChanged, this, [this] {
+            if (!saveTimer_.isActive()) {
+                saveTimer_.start();
+            }
+        });
+    }
+    saveFolder_ = userFolder;
+}
+
+void PaletteController::SaveAfterDelay() {
+    if (palette_.SavePalette(saveFolder_)) {
+        saveFailureShown_ = false;
+    } else if (!saveFailureShown_) {
+        saveFailureShown_ = true;
+        dialogs_.ShowMessage(std::string(kSavePaletteErrorText));
+    }
+    emit paletteSaved();
 }
 
 std::optional<TColor> PaletteController::NewestColor() const {

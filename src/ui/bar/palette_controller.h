@@ -8,6 +8,7 @@
 
 #include <QObject>
 #include <QPoint>
+#include <QTimer>
 
 #include <memory>
 #include <optional>
@@ -33,8 +34,14 @@ public:
 
     // Reads the palette file, shows it, sizes the bar and selects slot 1.
     void LoadPalette(const std::string& userFolder, const std::string& programFolder);
-    // Writes "colorset.dat"; a failure is reported and the list stays as it is.
+    // Writes "colorset.dat"; a failure is reported and the list stays as it is. A save that
+    // was waiting after a change is no longer needed.
     void SavePalette(const std::string& userFolder);
+    // From now on every change reaches userFolder's "colorset.dat" a second later, so a crash
+    // or a power cut loses no colour collected before it. Changes within that second share one
+    // write. Only the first of a run of failed writes is reported, so a read-only folder does
+    // not bring up a message for every colour.
+    void SaveAfterChanges(const std::string& userFolder);
 
     // The one add operation of every window: the colour becomes slot 1, the bar is repainted
     // and sized, the automatic copy runs (when asked to), then the followers hear of it.
@@ -69,9 +76,12 @@ signals:
     void placeColorProperties();
     // A slot's colour menu, at a screen point.
     void slotMenuRequested(QPoint at);
+    // A write that followed changes has ended (whether it worked or not).
+    void paletteSaved();
 
 private:
     void Refresh();
+    void SaveAfterDelay();
     void OnHover(int tag);
     void OnLeftPress(int tag);
     void OnRightPress(int tag);
@@ -85,6 +95,9 @@ private:
     Palette palette_;
     SlotColorArray slotColors_{};
     std::unique_ptr<PaletteColumn> column_;
+    QTimer saveTimer_;
+    std::string saveFolder_;
+    bool saveFailureShown_ = false;
 };
 
 } // namespace twl
