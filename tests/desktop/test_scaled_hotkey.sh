@@ -18,6 +18,7 @@ printf '#define c_width 2\n#define c_height 2\nstatic char c_bits[] = {\n  0x01,
 
 # Starts the program at a scale factor, the bar's grey frame strip at (FRAME-X, FRAME-Y).
 start_scaled() { # start_scaled FACTOR FRAME-X FRAME-Y
+    local frame_x=$2 frame_y=$3
     rm -rf "$user_folder"
     mkdir -p "$user_folder"
     printf 'program=twl\r\ncaptureandcopy=1\r\nACopyonHotkey=1\r\ncopyas=HEX with #\r\n' \
@@ -27,7 +28,7 @@ start_scaled() { # start_scaled FACTOR FRAME-X FRAME-Y
     bar=$(wait_for_window '^TWL$')
     check "at $1 the main bar appears" test -n "$bar"
     read -r left top <<<"$(window_position "$bar")"
-    wait_for 10 '[ "$(screen_pixel $((left + $2)) $((top + $3)))" = 75,75,75 ]' \
+    wait_for 10 '[ "$(screen_pixel $((left + frame_x)) $((top + frame_y)))" = 75,75,75 ]' \
         "the bar's first paint at $1"
 }
 
@@ -49,8 +50,10 @@ hotkey_picks() { # hotkey_picks FACTOR
 start_scaled 2 5 60
 hotkey_picks 2
 # A drag from the bar's eye-dropper button (scaled 20, 36) shows the Eye Dropper; the pointer
-# rests on the one green pixel at (657, 357) until the program ends and saves the picture.
+# rests on the one green pixel, at (657, 357), for several of its ticks.
 xsetroot -bitmap "$work/dot.xbm" -fg '#00FF00' -bg '#000080'
+# The picked colours have made the bar longer, and it moved up to stay on the screen.
+read -r left top <<<"$(window_position "$bar")"
 xdotool mousemove --sync $((left + 40)) $((top + 72)) mousedown 1
 eye=$(wait_for_window '^Eye Dropper$')
 for x in 600 640 657; do
@@ -59,7 +62,6 @@ for x in 600 640 657; do
 done
 sleep 0.3
 xdotool mouseup 1
-sleep 0.3
 check "at 2 the Eye Dropper shows" test -n "$eye"
 check "at 2 the program ends" close_program
 picture=$user_folder/magnified.bmp
