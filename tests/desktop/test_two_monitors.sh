@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # On a desktop of two monitors: a bar stored beyond the only monitor there comes back onto it;
 # with both on, the hotkey picks the very pixel under the pointer on either monitor, and the
-# Eye Dropper opens beside a bar on the second monitor, on that monitor.
+# Eye Dropper opens beside a bar on the second monitor, on that monitor. The picks again with the
+# second monitor's widgets scaled by 2.
 source "$(dirname "$0")/lib.sh"
 start_xorg_desktop
 
@@ -35,15 +36,19 @@ bar=$(wait_for_bar)
 check "the bar appears on the second monitor" test "$(window_position "$bar")" = "2500 300 "
 
 # Both monitors, their edges where they meet, and the far corner of the second.
-for point in "101 203" "1918 500" "1919 500" "1920 500" "1921 500" "2700 777" "3199 1023"; do
-    read -r x y <<<"$point"
-    expected='#FF0000'
-    [ $(((x + y) % 2)) -eq 1 ] && expected='#0000FF'
-    xdotool mousemove --sync "$x" "$y" key super+q
-    poll 5 '[ "$(clipboard)" = "$expected" ]'
-    check "the hotkey at ($x, $y) copies the pixel there, $expected (got $(clipboard))" \
-        test "$(clipboard)" = "$expected"
-done
+hotkey_picks() { # hotkey_picks WHEN
+    local x y expected
+    for point in "101 203" "1918 500" "1919 500" "1920 500" "1921 500" "2700 777" "3199 1023"; do
+        read -r x y <<<"$point"
+        expected='#FF0000'
+        [ $(((x + y) % 2)) -eq 1 ] && expected='#0000FF'
+        xdotool mousemove --sync "$x" "$y" key super+q
+        poll 5 '[ "$(clipboard)" = "$expected" ]'
+        check "$1 the hotkey at ($x, $y) copies the pixel there, $expected (got $(clipboard))" \
+            test "$(clipboard)" = "$expected"
+    done
+}
+hotkey_picks unscaled
 
 # A drag from the bar's eye-dropper button opens the Eye Dropper; the bar is right of the
 # middle of the desktop, so the window opens on its left, 40 below its top.
@@ -59,4 +64,15 @@ read -r eye_width _ <<<"$(window_size "$eye")"
 check "the Eye Dropper opens beside the bar, on the second monitor ($(window_position "$eye"))" \
     test "$(window_position "$eye")" = "$((2500 - eye_width)) 340 " -a $((2500 - eye_width)) -ge 1920
 check "the program ends again" close_program
+
+# The second monitor's widgets scaled by 2: the bar stored at (2000, 100) in its scaled units
+# is at (1920 + 2 x 80, 2 x 100) of its pixels.
+settings 2000 100
+QT_SCREEN_SCALE_FACTORS='1;2' start_program
+bar=$(wait_for_window '^TWL$')
+check "the bar appears on the scaled monitor ($(window_position "$bar"))" \
+    test "$(window_position "$bar")" = "2080 200 "
+wait_for 10 '[ "$(screen_pixel 2083 260)" = 75,75,75 ]' "the scaled bar's first paint"
+hotkey_picks "with the second monitor scaled"
+check "the program ends a third time" close_program
 finish
