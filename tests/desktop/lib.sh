@@ -71,6 +71,26 @@ start_desktop() {
     start_wm
 }
 
+# Starts Xorg with the dummy video driver on a free display, and openbox on it: unlike Xvfb it
+# has outputs that show as separate monitors. Only the first, 1920 x 1080, is on at the start;
+# two_monitors adds the second. Xorg needs root.
+start_xorg_desktop() {
+    local fd_file=$work/display
+    Xorg -displayfd 3 -config "$(dirname "${BASH_SOURCE[0]}")/two_monitors.xorg.conf" -noreset \
+        -nolisten tcp -logfile "$work/xorg.log" 3>"$fd_file" 2>/dev/null &
+    started_pids+=($!)
+    wait_started $! Xorg '[ -s "$fd_file" ]'
+    export DISPLAY=:$(head -n 1 "$fd_file")
+    xrandr --output DUMMY0 --mode 1920x1080 --pos 0x0 || fail "the first monitor cannot be set"
+    start_wm
+}
+
+# Turns on the second monitor, 1280 x 1024, right of the first: the desktop is 3200 wide.
+two_monitors() {
+    xrandr --addmode DUMMY1 1280x1024 2>/dev/null
+    xrandr --output DUMMY1 --mode 1280x1024 --pos 1920x0 || fail "the second monitor cannot be set"
+}
+
 # Starts openbox and waits until it manages the screen.
 start_wm() {
     openbox --sm-disable >>"$work/openbox.log" 2>&1 &

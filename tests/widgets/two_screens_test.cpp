@@ -4,7 +4,11 @@
 
 #include "platform/monitors.h"
 #include "program_on_fakes.h"
+#include "ui/color_properties/color_properties_window.h"
 #include "ui/eye_dropper/eye_dropper_window.h"
+#include "ui/quick_palette/quick_palette_window.h"
+#include "ui/quick_reference/quick_reference_window.h"
+#include "ui/test_layouts/test_layouts_window.h"
 
 #include <QGuiApplication>
 
@@ -45,6 +49,31 @@ TEST_F(TwoScreensTest, TheEyeDropperIsLeftOutWhereItCoversTheScaledMonitor) {
     eye.Sampler().State().currentPoint = {2800, 900};
     eye.RenderMagnifier(NudgeDirection::None, 0);
     EXPECT_EQ(eye.Sampler().SampledColor(), MakeColor(255, 0, 0));
+}
+
+// Places stored while another monitor was plugged in: beyond the right monitor, and in the corner
+// the two leave uncovered, below the right one and right of the left one.
+TEST_F(TwoScreensTest, ToolWindowsStoredOffEveryMonitorComeBackOntoOne) {
+    const QRect monitors[] = {QRect(0, 0, 1920, 1080), QRect(1920, 0, 640, 512)};
+    for (const auto& [left, top] : {std::pair{2700, 100}, std::pair{2000, 700}}) {
+        std::vector<std::string> lines;
+        for (const char* name : {"Eye", "Prop", "Qui", "Test", "QRef"}) {
+            lines.push_back(std::string(name) + "Top=" + std::to_string(top));
+            lines.push_back(std::string(name) + "Left=" + std::to_string(left));
+        }
+        program_.reset();
+        WriteSettings(lines);
+        StartProgram();
+        for (const ToolWindow* window : std::initializer_list<const ToolWindow*>{
+                 &program_->EyeDropper(), &program_->ColorProperties(), &program_->QuickPalette(),
+                 &program_->TestLayouts(), &program_->QuickReference()}) {
+            const QRect area = window->geometry();
+            EXPECT_TRUE(monitors[0].contains(area) || monitors[1].contains(area))
+                << window->objectName().toStdString() << " stored at " << left << ", " << top
+                << " is at " << area.x() << ", " << area.y();
+            EXPECT_EQ(area.y(), top) << window->objectName().toStdString();
+        }
+    }
 }
 
 } // namespace

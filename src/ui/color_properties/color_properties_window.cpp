@@ -51,10 +51,11 @@ ColorPropertiesWindow::ColorPropertiesWindow(Settings& settings, const FormatLis
     BuildComponents();
     SetWindowMenu(menus_.WindowMenu());
 
-    // The stored position; the top is pulled back onto the screen, the left is kept.
+    // The stored position; the top is pulled back onto the screen, the left is kept unless
+    // the window would show on no monitor.
     const Point place =
         ApplyStoredPosition(Point{x(), y()}, settings.propTop, settings.propLeft, screen);
-    move(place.x, place.y);
+    MoveToStoredPlace(place);
 
     menus_.Item("Snap1")->setChecked(settings.snapColorProp);
     menus_.Item("ShowWebSafeInfo1")->setChecked(settings.colPropShowWebSafeInfo);

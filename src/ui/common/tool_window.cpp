@@ -1,5 +1,7 @@
 #include "ui/common/tool_window.h"
 
+#include "core/placement/window_position.h"
+#include "platform/monitors.h"
 #include "platform/window_fonts.h"
 
 #include <QGuiApplication>
@@ -30,6 +32,11 @@ ToolWindow::ToolWindow(const QString& name, QWidget* parent)
 
 void ToolWindow::AddMoveHandle(QWidget* handle) {
     handle->installEventFilter(this);
+}
+
+void ToolWindow::MoveToStoredPlace(Point place) {
+    const Point kept = KeepOnSomeMonitor(Rect{place.x, place.y, width(), height()}, MonitorAreas());
+    move(kept.x, kept.y);
 }
 
 void ToolWindow::ShowWindow() {

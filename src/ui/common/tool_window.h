@@ -3,6 +3,8 @@
 // moved by a left press on their title or background, their menu on a right press, centred on
 // the screen at their first showing and left where they are after that.
 
+#include "core/base/geometry.h"
+
 #include <QWidget>
 
 #include <functional>
@@ -21,6 +23,10 @@ public:
     void AddMoveHandle(QWidget* handle);
     void SetWindowMenu(QMenu* menu) { windowMenu_ = menu; }
     QMenu* WindowMenu() const { return windowMenu_; }
+
+    // Moves the window to its stored place; a place on none of the monitors there now (it was
+    // stored while another monitor was plugged in) becomes the nearest place on one of them.
+    void MoveToStoredPlace(Point place);
 
     // Shows the window; the first showing centres it on the screen.
     void ShowWindow();

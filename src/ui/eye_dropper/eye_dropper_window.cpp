@@ -50,7 +50,8 @@ EyeDropperWindow::EyeDropperWindow(Settings& settings, const FormatList& formats
     BuildComponents();
     SetWindowMenu(menus_.WindowMenu());
 
-    // The stored position; the top is pulled back onto the screen, the left is kept.
+    // The stored position; the top is pulled back onto the screen, the left is kept unless
+    // the window would show on no monitor.
     const Rect desktop = LogicalDesktop(CurrentMonitors()); // where windows are placed
     ScreenInfo info;
     info.desktopLeft = desktop.left;
@@ -59,7 +60,7 @@ EyeDropperWindow::EyeDropperWindow(Settings& settings, const FormatList& formats
     info.desktopHeight = desktop.height;
     const Point place =
         ApplyStoredPosition(Point{x(), y()}, settings.eyeTop, settings.eyeLeft, info);
-    move(place.x, place.y);
+    MoveToStoredPlace(place);
 
     MagnifierState& state = sampler_.State();
     state = MagnifierStateFromSettings(settings);

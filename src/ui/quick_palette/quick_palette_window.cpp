@@ -58,10 +58,11 @@ QuickPaletteWindow::QuickPaletteWindow(Settings& settings, ScreenReader& screen,
     BuildNamedColorsPanel();
     SetWindowMenu(menus_.WindowMenu());
 
-    // The stored position; a top below the desktop becomes half its height, the left is kept.
+    // The stored position; a top below the desktop becomes half its height, the left is kept
+    // unless the window would show on no monitor.
     const Point place =
         ApplyStoredPosition(Point{x(), y()}, settings.quiTop, settings.quiLeft, screenInfo);
-    move(place.x, place.y);
+    MoveToStoredPlace(place);
     menus_.Item("Snap1")->setChecked(settings.snapQuickPal);
     SetQuickPaletteMode(QuickPaletteMode::Palette);
 }

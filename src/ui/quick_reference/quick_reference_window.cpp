@@ -43,7 +43,7 @@ QuickReferenceWindow::QuickReferenceWindow(const Settings& settings, Clipboard& 
 
     const Point place =
         QuickReferencePosition(settings.qrefTop, settings.qrefLeft, width(), height(), screen);
-    move(place.x, place.y);
+    MoveToStoredPlace(place);
 }
 
 void QuickReferenceWindow::BuildTitle() {

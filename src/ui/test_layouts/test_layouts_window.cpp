@@ -50,7 +50,7 @@ TestLayoutsWindow::TestLayoutsWindow(Settings& settings, const DataFolders& fold
 
     const Point place =
         ApplyStoredPosition(Point{x(), y()}, settings.testTop, settings.testLeft, screen);
-    move(place.x, place.y);
+    MoveToStoredPlace(place);
     menus_.Item("Snap1")->setChecked(settings.snapTest);
     menus_.Item("AutoColor1")->setChecked(settings.testAutoColor);
 }
