@@ -313,6 +313,15 @@ void Program::CreateOptions() {
     });
 }
 
+// F3 to F7 in a tool window reach the same five windows as on the bar.
+template <typename Window> void Program::ConnectToolKeys(Window* window) {
+    connect(window, &Window::optionsRequested, options_.get(), &OptionsDialog::ShowOptions);
+    connect(window, &Window::eyeDropperRequested, this, &Program::EyeDropperCommand);
+    connect(window, &Window::quickPaletteRequested, this, &Program::QuickPaletteCommand);
+    connect(window, &Window::testLayoutsRequested, this, &Program::TestLayoutsCommand);
+    connect(window, &Window::colorPropertiesRequested, this, &Program::ColorPropertiesCommand);
+}
+
 void Program::CreateQuickReference() {
     quickReference_ = std::make_unique<QuickReferenceWindow>(settings_, services_.clipboard,
                                                              services_.shell, CurrentScreenInfo());
@@ -322,16 +331,7 @@ void Program::CreateQuickReference() {
     connect(reference, &QuickReferenceWindow::helpRequested, this, [this](const QString& page) {
         OpenHelpPage(services_.shell, folders_.programFolder, page.toStdString());
     });
-    connect(reference, &QuickReferenceWindow::optionsRequested, options_.get(),
-            &OptionsDialog::ShowOptions);
-    connect(reference, &QuickReferenceWindow::eyeDropperRequested, this,
-            &Program::EyeDropperCommand);
-    connect(reference, &QuickReferenceWindow::quickPaletteRequested, this,
-            &Program::QuickPaletteCommand);
-    connect(reference, &QuickReferenceWindow::testLayoutsRequested, this,
-            &Program::TestLayoutsCommand);
-    connect(reference, &QuickReferenceWindow::colorPropertiesRequested, this,
-            &Program::ColorPropertiesCommand);
+    ConnectToolKeys(reference);
     connect(this, &Program::collectingSettings, reference, &QuickReferenceWindow::CollectSettings);
     actions_->AddToolWindow(reference);
 }
@@ -342,11 +342,7 @@ void Program::CreateFonts() {
     FontsWindow* fonts = fonts_.get();
     actions_->AddToolWindow(fonts);
     connect(actions_.get(), &BarActions::fontsRequested, fonts, &FontsWindow::ShowWindow);
-    connect(fonts, &FontsWindow::optionsRequested, options_.get(), &OptionsDialog::ShowOptions);
-    connect(fonts, &FontsWindow::eyeDropperRequested, this, &Program::EyeDropperCommand);
-    connect(fonts, &FontsWindow::quickPaletteRequested, this, &Program::QuickPaletteCommand);
-    connect(fonts, &FontsWindow::testLayoutsRequested, this, &Program::TestLayoutsCommand);
-    connect(fonts, &FontsWindow::colorPropertiesRequested, this, &Program::ColorPropertiesCommand);
+    ConnectToolKeys(fonts);
 }
 
 void Program::CreateAboutAndUpdateCheck() {

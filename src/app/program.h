@@ -138,6 +138,7 @@ private:
     void CreateOptions();
     void CreateQuickReference();
     void CreateFonts();
+    template <typename Window> void ConnectToolKeys(Window* window);
     void CreateAboutAndUpdateCheck();
     AutostartContext Autostart();
 
