@@ -45,6 +45,9 @@ OptionsDialog::OptionsDialog(Settings& settings, FormatList& formats, Dialogs& d
     setWindowTitle(QStringLiteral("Options"));
     setModal(false);
     setFixedSize(kWidth, kHeight);
+    // Tahoma and its bold face are there before the first text asks for them: a font asked for
+    // before it is added resolves to a stand-in and keeps it.
+    EnsureWindowFonts();
     setFont(OptionsFont(11));
 
     pageNames_ = new QListWidget(this);
