@@ -28,8 +28,8 @@ public:
 
 using UpdateDownloaderFactory = std::function<std::unique_ptr<UpdateDownloader>()>;
 
-// Loads the network module from beside the program (or from ../lib/tintwell when installed) and
-// makes its downloader; nullptr when the module cannot be found or loaded.
+// Loads the network module from beside the program (or from ../lib/tintwell/modules when
+// installed) and makes its downloader; nullptr when the module cannot be found or loaded.
 std::unique_ptr<UpdateDownloader> LoadUpdateDownloader();
 
 // The name of the function the module exports: it returns a new downloader the caller owns.

@@ -11,7 +11,7 @@ std::unique_ptr<UpdateDownloader> LoadUpdateDownloader() {
     const QString programFolder = QCoreApplication::applicationDirPath();
     const QStringList candidates{programFolder + QStringLiteral("/tintwell-network"),
                                  programFolder +
-                                     QStringLiteral("/../lib/tintwell/tintwell-network")};
+                                     QStringLiteral("/../lib/tintwell/modules/tintwell-network")};
     for (const QString& candidate : candidates) {
         // The module stays loaded to the end: its downloader may outlive this call by far.
         QLibrary module(candidate);
