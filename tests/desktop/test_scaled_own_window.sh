@@ -29,11 +29,11 @@ right=$((eye_x + 338)) middle=$((eye_y + 200))
 # A pick started on the magnified picture rests on the desktop right of the window, then four
 # pixels inside its right edge.
 xdotool mousemove --sync $((eye_x + 84)) $((eye_y + 118)) mousedown 1
-for x in $((right + 60)) $((right + 40)) $((right - 4)) $((right - 4)); do
+for x in $((right + 60)) $((right + 40)) $((right - 4)); do
     xdotool mousemove --sync "$x" "$middle"
     sleep 0.15
 done
-sleep 0.3
+sleep 0.4
 xdotool mouseup 1
 check "the program ends" close_program
 check "the pick kept the desktop's colour, not the window's ($(head -n 1 "$user_folder/colorset.dat"))" \
