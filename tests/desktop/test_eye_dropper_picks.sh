@@ -48,6 +48,7 @@ poll 5 '[ "$(bar_height)" -gt "$height" ]'
 height=$(bar_height)
 xdotool mousemove --sync $((left + 20)) $((top + 36)) mousedown 1
 drag_to 700 600
+sleep 0.6 # a few more ticks over the desktop, for a slow machine
 drag_to "$slot1_x" "$slot1_y"
 xdotool mouseup 1
 poll 5 '[ "$(bar_height)" -gt "$height" ]'
