@@ -214,3 +214,19 @@ window_position() {
 map_state() { window_info "$1" 2>/dev/null | sed -nE 's/^ *Map State: //p'; }
 # Without an id xwininfo would wait for a click on a window.
 window_info() { [ -n "$1" ] && xwininfo -id "$1"; }
+
+# On a root painted as a checkerboard of one-pixel cells ((x + y) even red, odd blue), the
+# hotkey at each "X Y" point copies exactly that pixel's colour; LABEL starts each check.
+checker_picks() { # checker_picks LABEL "X Y"...
+    local label=$1 point x y expected
+    shift
+    for point in "$@"; do
+        read -r x y <<<"$point"
+        expected='#FF0000'
+        [ $(((x + y) % 2)) -eq 1 ] && expected='#0000FF'
+        xdotool mousemove --sync "$x" "$y" key super+q
+        poll 5 '[ "$(clipboard)" = "$expected" ]'
+        check "$label the hotkey at ($x, $y) copies the pixel there, $expected (got $(clipboard))" \
+            test "$(clipboard)" = "$expected"
+    done
+}

@@ -33,18 +33,8 @@ start_scaled() { # start_scaled FACTOR FRAME-X FRAME-Y
 }
 
 hotkey_picks() { # hotkey_picks FACTOR
-    local x y expected
-    # (x + y) even: red; odd: blue.
     xsetroot -bitmap "$work/checker.xbm" -fg '#FF0000' -bg '#0000FF'
-    for point in "101 203" "102 203" "102 204" "1001 778" "1278 1023" "0 0"; do
-        read -r x y <<<"$point"
-        expected='#FF0000'
-        [ $(((x + y) % 2)) -eq 1 ] && expected='#0000FF'
-        xdotool mousemove --sync "$x" "$y" key super+q
-        poll 5 '[ "$(clipboard)" = "$expected" ]'
-        check "at $1 the hotkey at ($x, $y) copies the pixel there, $expected (got $(clipboard))" \
-            test "$(clipboard)" = "$expected"
-    done
+    checker_picks "at $1" "101 203" "102 203" "102 204" "1001 778" "1278 1023" "0 0"
 }
 
 start_scaled 2 5 60

@@ -37,16 +37,8 @@ check "the bar appears on the second monitor" test "$(window_position "$bar")" =
 
 # Both monitors, their edges where they meet, and the far corner of the second.
 hotkey_picks() { # hotkey_picks WHEN
-    local x y expected
-    for point in "101 203" "1918 500" "1919 500" "1920 500" "1921 500" "2700 777" "3199 1023"; do
-        read -r x y <<<"$point"
-        expected='#FF0000'
-        [ $(((x + y) % 2)) -eq 1 ] && expected='#0000FF'
-        xdotool mousemove --sync "$x" "$y" key super+q
-        poll 5 '[ "$(clipboard)" = "$expected" ]'
-        check "$1 the hotkey at ($x, $y) copies the pixel there, $expected (got $(clipboard))" \
-            test "$(clipboard)" = "$expected"
-    done
+    checker_picks "$1" "101 203" "1918 500" "1919 500" "1920 500" "1921 500" "2700 777" \
+        "3199 1023"
 }
 hotkey_picks unscaled
 
