@@ -2,6 +2,7 @@
 
 #include "app/error_report.h"
 #include "app/single_instance.h"
+#include "core/fonts/sample_texts.h"
 #include "core/placement/window_position.h"
 #include "core/quick_palette/named_colors.h"
 #include "core/startup/autostart.h"
@@ -23,6 +24,7 @@
 #include "ui/bar/window_placer.h"
 #include "ui/color_properties/color_properties_window.h"
 #include "ui/common/help_page.h"
+#include "ui/common/program_icon.h"
 #include "ui/eye_dropper/eye_dropper_window.h"
 #include "ui/fonts/fonts_window.h"
 #include "ui/options/options_dialog.h"
@@ -76,6 +78,13 @@ bool Program::Start() {
     bar_->move(kBuiltInBarLeft, kBuiltInBarTop);
     connect(bar_.get(), &MainBar::closed, this, &Program::Exit);
     palette_ = std::make_unique<PaletteController>(bar_.get(), services_.dialogs);
+    // The bar moves by its title from its first paint on, before its menus are built.
+    connect(palette_->Column().Title(), &PressableLabel::pressed, bar_.get(),
+            [this](QMouseEvent* event) {
+                if (event->button() == Qt::LeftButton) {
+                    bar_->StartMove();
+                }
+            });
     placer_ = std::make_unique<WindowPlacer>(*bar_, settings_, palette_->Model());
 
     CreateDataFolders(environment_.appDataFolder);
@@ -99,140 +108,103 @@ bool Program::Start() {
     bar_->ApplyStayOnTop(settings_.stayOnTop);
 
     if (settings_.showAtStart && environment_.buildWindowsAfterFirstPaint) {
-        connect(bar_.get(), &MainBar::firstPainted, this, &Program::CreateOtherWindows,
+        connect(bar_.get(), &MainBar::firstPainted, this, &Program::CreateBarCommands,
                 Qt::SingleShotConnection);
         bar_->show();
         return true;
     }
-    CreateOtherWindows();
+    CreateBarCommands();
     if (settings_.showAtStart) {
         bar_->show();
     }
     return true;
 }
 
-void Program::CreateOtherWindows() {
-    CreateEyeDropper();
-    CreateColorProperties();
-    CreateQuickPalette();
-    CreateTestLayouts();
+BarActions& Program::Actions() {
     CreateBarCommands();
-    CreateOptions();
-    CreateQuickReference();
-    CreateFonts();
-    CreateAboutAndUpdateCheck();
-    emit creatingWindows();
+    return *actions_;
 }
 
-void Program::CreateEyeDropper() {
-    eyeDropper_ = std::make_unique<EyeDropperWindow>(settings_, formats_, services_.screen,
-                                                     services_.clipboard, services_.dialogs);
-    EyeDropperWindow* eye = eyeDropper_.get();
-    placer_->SetEyeDropper(eye);
-    connect(eye, &EyeDropperWindow::dockRequested, this, [this] { placer_->PlaceEyeDropper(); });
-    connect(eye, &EyeDropperWindow::quickPaletteDockRequested, this,
-            [this] { placer_->PlaceQuickPalette(); });
-    connect(eye, &EyeDropperWindow::eyeDropperRequested, this, &Program::EyeDropperCommand);
-    connect(eye, &EyeDropperWindow::helpRequested, this, [this](const QString& page) {
-        OpenHelpPage(services_.shell, folders_.programFolder, page.toStdString());
-    });
-    connect(this, &Program::collectingSettings, eye, &EyeDropperWindow::CollectSettings);
+TrayIcon& Program::Tray() {
+    CreateBarCommands();
+    return *tray_;
 }
 
-void Program::CreateColorProperties() {
-    colorProperties_ = std::make_unique<ColorPropertiesWindow>(
-        settings_, formats_, *palette_, services_.clipboard, CurrentScreenInfo());
-    ColorPropertiesWindow* properties = colorProperties_.get();
-    properties->ShowColorProperties(palette_->CurrentColor());
-    placer_->SetColorProperties(properties);
-    PaletteController* palette = palette_.get();
-    connect(palette, &PaletteController::showColorProperties, properties,
-            &ColorPropertiesWindow::ShowColorProperties);
-    connect(palette, &PaletteController::endHexEdit, properties,
-            &ColorPropertiesWindow::EndHexEdit);
-    connect(palette, &PaletteController::openColorProperties, properties,
-            &ColorPropertiesWindow::ShowWindow);
-    connect(palette, &PaletteController::placeColorProperties, this,
-            [this] { placer_->PlaceColorProperties(); });
-    connect(properties, &ColorPropertiesWindow::colorPicked, palette,
-            [palette](TColor color) { palette->AddColorToPalette(color); });
-    connect(properties, &ColorPropertiesWindow::colorPropertiesRequested, this,
-            &Program::ColorPropertiesCommand);
-    connect(eyeDropper_.get(), &EyeDropperWindow::colorPropertiesRequested, this,
-            &Program::ColorPropertiesCommand);
-    connect(properties, &ColorPropertiesWindow::eyeDropperRequested, this,
-            &Program::EyeDropperCommand);
-    connect(properties, &ColorPropertiesWindow::helpRequested, this, [this](const QString& page) {
-        OpenHelpPage(services_.shell, folders_.programFolder, page.toStdString());
-    });
-    connect(this, &Program::collectingSettings, properties,
-            &ColorPropertiesWindow::CollectSettings);
+PickFlow& Program::Picks() {
+    CreateBarCommands();
+    return *pickFlow_;
 }
 
-void Program::CreateQuickPalette() {
-    quickPalette_ = std::make_unique<QuickPaletteWindow>(
-        settings_, services_.screen,
-        LoadNamedColors(std::filesystem::path(folders_.programFolder) / "namedcolors.txt"),
-        CurrentScreenInfo());
-    QuickPaletteWindow* quick = quickPalette_.get();
-    placer_->SetQuickPalette(quick);
-    PaletteController* palette = palette_.get();
-    connect(quick, &QuickPaletteWindow::colorPicked, palette,
-            [palette](TColor color) { palette->AddColorToPalette(color); });
-    connect(quick, &QuickPaletteWindow::eyeDropperRequested, this, &Program::EyeDropperCommand);
-    connect(quick, &QuickPaletteWindow::colorPropertiesRequested, this,
-            &Program::ColorPropertiesCommand);
-    connect(quick, &QuickPaletteWindow::helpRequested, this, [this](const QString& page) {
-        OpenHelpPage(services_.shell, folders_.programFolder, page.toStdString());
-    });
-    connect(eyeDropper_.get(), &EyeDropperWindow::quickPaletteRequested, this,
-            &Program::QuickPaletteCommand);
-    connect(colorProperties_.get(), &ColorPropertiesWindow::quickPaletteRequested, this,
-            &Program::QuickPaletteCommand);
-    connect(this, &Program::collectingSettings, quick, &QuickPaletteWindow::CollectSettings);
+EyeDropperWindow& Program::EyeDropper() {
+    if (!eyeDropper_) {
+        CreateEyeDropper();
+    }
+    return *eyeDropper_;
 }
 
-void Program::CreateTestLayouts() {
-    testLayouts_ =
-        std::make_unique<TestLayoutsWindow>(settings_, folders_, *palette_, services_.clipboard,
-                                            services_.dialogs, CurrentScreenInfo());
-    TestLayoutsWindow* layouts = testLayouts_.get();
-    placer_->SetTestLayouts(layouts);
-    connect(layouts, &TestLayoutsWindow::errorRaised, this, [this](const QString& message) {
-        ReportError(services_.dialogs, message.toStdString());
-    });
-    layouts->LoadLastLayout();
-    connect(palette_.get(), &PaletteController::paletteChanged, layouts,
-            [layouts] { layouts->RefreshLayoutColors(false); });
-    connect(layouts, &TestLayoutsWindow::eyeDropperRequested, this, &Program::EyeDropperCommand);
-    connect(layouts, &TestLayoutsWindow::testLayoutsRequested, this, &Program::TestLayoutsCommand);
-    connect(layouts, &TestLayoutsWindow::colorPropertiesRequested, this,
-            &Program::ColorPropertiesCommand);
-    connect(eyeDropper_.get(), &EyeDropperWindow::testLayoutsRequested, this,
-            &Program::TestLayoutsCommand);
-    connect(colorProperties_.get(), &ColorPropertiesWindow::testLayoutsRequested, this,
-            &Program::TestLayoutsCommand);
-    connect(layouts, &TestLayoutsWindow::helpRequested, this, [this](const QString& page) {
-        OpenHelpPage(services_.shell, folders_.programFolder, page.toStdString());
-    });
-    connect(this, &Program::collectingSettings, layouts, &TestLayoutsWindow::CollectSettings);
-    // The Quick Color Palette is built before this window: their F5 and F6 meet here.
-    connect(layouts, &TestLayoutsWindow::quickPaletteRequested, this,
-            &Program::QuickPaletteCommand);
-    connect(quickPalette_.get(), &QuickPaletteWindow::testLayoutsRequested, this,
-            &Program::TestLayoutsCommand);
+ColorPropertiesWindow& Program::ColorProperties() {
+    if (!colorProperties_) {
+        CreateColorProperties();
+    }
+    return *colorProperties_;
+}
+
+QuickPaletteWindow& Program::QuickPalette() {
+    if (!quickPalette_) {
+        CreateQuickPalette();
+    }
+    return *quickPalette_;
+}
+
+TestLayoutsWindow& Program::TestLayouts() {
+    CreateBarCommands();
+    return *testLayouts_;
+}
+
+OptionsDialog& Program::Options() {
+    if (!options_) {
+        CreateOptions();
+    }
+    return *options_;
+}
+
+QuickReferenceWindow& Program::QuickReference() {
+    if (!quickReference_) {
+        CreateQuickReference();
+    }
+    return *quickReference_;
+}
+
+FontsWindow& Program::Fonts() {
+    if (!fonts_) {
+        CreateFonts();
+    }
+    return *fonts_;
+}
+
+AboutWindow& Program::About() {
+    if (!about_) {
+        CreateAbout();
+    }
+    return *about_;
+}
+
+UpdateCheckWindow& Program::UpdateCheck() {
+    if (!updateCheck_) {
+        CreateUpdateCheck();
+    }
+    return *updateCheck_;
 }
 
 void Program::CreateBarCommands() {
+    if (actions_) {
+        return;
+    }
     actions_ = std::make_unique<BarActions>(
         *bar_, *palette_, settings_, formats_,
         BarActions::Services{services_.clipboard, services_.dialogs, services_.shell},
         folders_.programFolder);
     BarActions* actions = actions_.get();
-    actions->AddToolWindow(eyeDropper_.get());
-    actions->AddToolWindow(colorProperties_.get());
-    actions->AddToolWindow(quickPalette_.get());
-    actions->AddToolWindow(testLayouts_.get());
     connect(bar_.get(), &MainBar::keyPressed, actions, &BarActions::HandleKey);
     connect(bar_.get(), &MainBar::moved, this, [this] { placer_->PlaceAll(); });
     connect(actions, &BarActions::eyeDropperRequested, this, &Program::EyeDropperCommand);
@@ -240,37 +212,149 @@ void Program::CreateBarCommands() {
     connect(actions, &BarActions::quickPaletteRequested, this, &Program::QuickPaletteCommand);
     connect(actions, &BarActions::namedColorsRequested, this, &Program::NamedColorsCommand);
     connect(actions, &BarActions::testLayoutsRequested, this, &Program::TestLayoutsCommand);
+    connect(actions, &BarActions::optionsRequested, this, &Program::OptionsCommand);
+    connect(actions, &BarActions::quickReferenceRequested, this,
+            [this] { QuickReference().ShowQuickReference(); });
+    connect(actions, &BarActions::fontsRequested, this, [this] { Fonts().ShowWindow(); });
+    connect(actions, &BarActions::aboutRequested, this, [this] { About().ShowAbout(); });
+    connect(actions, &BarActions::checkForUpdatesRequested, this,
+            [this] { UpdateCheck().ShowAndCheck(); });
     connect(actions, &BarActions::autoCopyNewestRequested, this, &Program::AutoCopyNewest);
     connect(actions, &BarActions::pasteColorRequested, this, &Program::PasteColorCommand);
     connect(palette_.get(), &PaletteController::slotMenuRequested, actions,
             [actions](QPoint at) { actions->SlotMenu()->popup(at); });
     connect(palette_->Column().Title(), &PressableLabel::pressed, actions,
-            [this, actions](QMouseEvent* event) {
-                if (event->button() == Qt::LeftButton) {
-                    bar_->StartMove();
-                } else if (event->button() == Qt::RightButton) {
+            [actions](QMouseEvent* event) {
+                if (event->button() == Qt::RightButton) {
                     actions->MainMenu()->popup(event->globalPosition().toPoint());
                 }
             });
+    // The palette asks for Color Properties (a double click, the hex field) before it exists.
+    connect(palette_.get(), &PaletteController::openColorProperties, this,
+            [this] { ColorProperties().ShowWindow(); });
+    connect(palette_.get(), &PaletteController::placeColorProperties, this,
+            [this] { placer_->PlaceColorProperties(); });
 
     exports_ =
         std::make_unique<PaletteExports>(palette_->Model(), services_.clipboard, services_.dialogs);
     PaletteExports* exports = exports_.get();
     connect(actions, &BarActions::paletteExportRequested, exports, &PaletteExports::RunItem);
     connect(actions, &BarActions::colorSwatchRequested, exports, &PaletteExports::CopyColorSwatch);
-    connect(colorProperties_.get(), &ColorPropertiesWindow::colorSwatchRequested, exports,
-            &PaletteExports::CopyColorSwatch);
     SetCopyTextAndSwatch([exports](const std::string& text, TColor color) {
         exports->CopyTextAndSwatch(text, color);
     });
 
+    // The icon pictures are read once the bar shows: every window, and the tray, take it from here.
+    QGuiApplication::setWindowIcon(ProgramIcon());
     tray_ = std::make_unique<TrayIcon>(actions->TrayMenu(), nullptr);
     connect(tray_.get(), &TrayIcon::showRequested, actions, &BarActions::Show);
     tray_->show();
 
-    pickFlow_ =
-        std::make_unique<PickFlow>(*bar_, *palette_, *eyeDropper_, settings_, services_.hotkey);
+    pickFlow_ = std::make_unique<PickFlow>(*bar_, *palette_, settings_, services_.hotkey,
+                                           [this]() -> EyeDropperWindow& { return EyeDropper(); });
     pickFlow_->RegisterHotkey();
+
+    // Test Layouts is light to build and reads its last layout now, as the program starts: a
+    // damaged one is reported at once, and its areas take the palette's colours of the start.
+    CreateTestLayouts();
+}
+
+// F3 to F7 in a tool window reach the same five windows as on the bar.
+template <typename Window> void Program::ConnectToolKeys(Window* window) {
+    connect(window, &Window::optionsRequested, this, &Program::OptionsCommand);
+    connect(window, &Window::eyeDropperRequested, this, &Program::EyeDropperCommand);
+    connect(window, &Window::quickPaletteRequested, this, &Program::QuickPaletteCommand);
+    connect(window, &Window::testLayoutsRequested, this, &Program::TestLayoutsCommand);
+    connect(window, &Window::colorPropertiesRequested, this, &Program::ColorPropertiesCommand);
+}
+
+template <typename Window> void Program::ConnectHelp(Window* window) {
+    connect(window, &Window::helpRequested, this, [this](const QString& page) {
+        OpenHelpPage(services_.shell, folders_.programFolder, page.toStdString());
+    });
+}
+
+void Program::CreateEyeDropper() {
+    CreateBarCommands();
+    eyeDropper_ = std::make_unique<EyeDropperWindow>(settings_, formats_, services_.screen,
+                                                     services_.clipboard, services_.dialogs);
+    EyeDropperWindow* eye = eyeDropper_.get();
+    placer_->SetEyeDropper(eye);
+    actions_->AddToolWindow(eye);
+    pickFlow_->AttachEyeDropper(*eye);
+    connect(eye, &EyeDropperWindow::dockRequested, this, [this] { placer_->PlaceEyeDropper(); });
+    connect(eye, &EyeDropperWindow::quickPaletteDockRequested, this,
+            [this] { placer_->PlaceQuickPalette(); });
+    connect(eye, &EyeDropperWindow::moreOptionsRequested, this,
+            [this] { Options().ShowOptionsOnPage(OptionsDialog::kEyeDropper); });
+    ConnectToolKeys(eye);
+    ConnectHelp(eye);
+    connect(this, &Program::collectingSettings, eye, &EyeDropperWindow::CollectSettings);
+}
+
+void Program::CreateColorProperties() {
+    CreateBarCommands();
+    colorProperties_ = std::make_unique<ColorPropertiesWindow>(
+        settings_, formats_, *palette_, services_.clipboard, CurrentScreenInfo());
+    ColorPropertiesWindow* properties = colorProperties_.get();
+    properties->ShowColorProperties(palette_->CurrentColor());
+    placer_->SetColorProperties(properties);
+    actions_->AddToolWindow(properties);
+    PaletteController* palette = palette_.get();
+    connect(palette, &PaletteController::showColorProperties, properties,
+            &ColorPropertiesWindow::ShowColorProperties);
+    connect(palette, &PaletteController::endHexEdit, properties,
+            &ColorPropertiesWindow::EndHexEdit);
+    connect(properties, &ColorPropertiesWindow::colorPicked, palette,
+            [palette](TColor color) { palette->AddColorToPalette(color); });
+    connect(properties, &ColorPropertiesWindow::colorSwatchRequested, exports_.get(),
+            &PaletteExports::CopyColorSwatch);
+    connect(properties, &ColorPropertiesWindow::moreOptionsRequested, this,
+            [this] { Options().ShowOptionsOnPage(OptionsDialog::kColorProperties); });
+    ConnectToolKeys(properties);
+    ConnectHelp(properties);
+    connect(this, &Program::collectingSettings, properties,
+            &ColorPropertiesWindow::CollectSettings);
+}
+
+void Program::CreateQuickPalette() {
+    CreateBarCommands();
+    quickPalette_ = std::make_unique<QuickPaletteWindow>(
+        settings_, services_.screen,
+        LoadNamedColors(std::filesystem::path(folders_.programFolder) / "namedcolors.txt"),
+        CurrentScreenInfo());
+    QuickPaletteWindow* quick = quickPalette_.get();
+    placer_->SetQuickPalette(quick);
+    actions_->AddToolWindow(quick);
+    PaletteController* palette = palette_.get();
+    connect(quick, &QuickPaletteWindow::colorPicked, palette,
+            [palette](TColor color) { palette->AddColorToPalette(color); });
+    connect(quick, &QuickPaletteWindow::optionsRequested, this, &Program::OptionsCommand);
+    connect(quick, &QuickPaletteWindow::eyeDropperRequested, this, &Program::EyeDropperCommand);
+    connect(quick, &QuickPaletteWindow::testLayoutsRequested, this, &Program::TestLayoutsCommand);
+    connect(quick, &QuickPaletteWindow::colorPropertiesRequested, this,
+            &Program::ColorPropertiesCommand);
+    ConnectHelp(quick);
+    connect(this, &Program::collectingSettings, quick, &QuickPaletteWindow::CollectSettings);
+}
+
+void Program::CreateTestLayouts() {
+    CreateBarCommands();
+    testLayouts_ =
+        std::make_unique<TestLayoutsWindow>(settings_, folders_, *palette_, services_.clipboard,
+                                            services_.dialogs, CurrentScreenInfo());
+    TestLayoutsWindow* layouts = testLayouts_.get();
+    placer_->SetTestLayouts(layouts);
+    actions_->AddToolWindow(layouts);
+    connect(layouts, &TestLayoutsWindow::errorRaised, this, [this](const QString& message) {
+        ReportError(services_.dialogs, message.toStdString());
+    });
+    layouts->LoadLastLayout();
+    connect(palette_.get(), &PaletteController::paletteChanged, layouts,
+            [layouts] { layouts->RefreshLayoutColors(false); });
+    ConnectToolKeys(layouts);
+    ConnectHelp(layouts);
+    connect(this, &Program::collectingSettings, layouts, &TestLayoutsWindow::CollectSettings);
 }
 
 AutostartContext Program::Autostart() {
@@ -286,77 +370,57 @@ AutostartContext Program::Autostart() {
 }
 
 void Program::CreateOptions() {
+    CreateBarCommands();
     options_ = std::make_unique<OptionsDialog>(settings_, formats_, services_.dialogs, *pickFlow_,
-                                               *actions_, *eyeDropper_);
+                                               *actions_);
     OptionsDialog* options = options_.get();
-    connect(actions_.get(), &BarActions::optionsRequested, options, &OptionsDialog::ShowOptions);
-    connect(eyeDropper_.get(), &EyeDropperWindow::optionsRequested, options,
-            &OptionsDialog::ShowOptions);
-    connect(colorProperties_.get(), &ColorPropertiesWindow::optionsRequested, options,
-            &OptionsDialog::ShowOptions);
-    connect(quickPalette_.get(), &QuickPaletteWindow::optionsRequested, options,
-            &OptionsDialog::ShowOptions);
-    connect(testLayouts_.get(), &TestLayoutsWindow::optionsRequested, options,
-            &OptionsDialog::ShowOptions);
-    connect(eyeDropper_.get(), &EyeDropperWindow::moreOptionsRequested, options,
-            [options] { options->ShowOptionsOnPage(OptionsDialog::kEyeDropper); });
-    connect(colorProperties_.get(), &ColorPropertiesWindow::moreOptionsRequested, options,
-            [options] { options->ShowOptionsOnPage(OptionsDialog::kColorProperties); });
+    // An Eye Dropper not built yet takes the flag from the settings when it is.
+    connect(options, &OptionsDialog::comparisonFlagChanged, this, [this] {
+        if (eyeDropper_) {
+            eyeDropper_->ApplyComparisonFlag();
+        }
+    });
     connect(options, &OptionsDialog::startWithWindowsChanged, this,
             [this](bool on) { ApplyStartWithWindows(Autostart(), on ? "basla" : "baslama"); });
     connect(options, &OptionsDialog::saveRequested, this, [this] {
         SaveFormats();
         SaveSettingsOrReport();
     });
-    connect(options, &OptionsDialog::helpRequested, this, [this](const QString& page) {
-        OpenHelpPage(services_.shell, folders_.programFolder, page.toStdString());
-    });
-}
-
-// F3 to F7 in a tool window reach the same five windows as on the bar.
-template <typename Window> void Program::ConnectToolKeys(Window* window) {
-    connect(window, &Window::optionsRequested, options_.get(), &OptionsDialog::ShowOptions);
-    connect(window, &Window::eyeDropperRequested, this, &Program::EyeDropperCommand);
-    connect(window, &Window::quickPaletteRequested, this, &Program::QuickPaletteCommand);
-    connect(window, &Window::testLayoutsRequested, this, &Program::TestLayoutsCommand);
-    connect(window, &Window::colorPropertiesRequested, this, &Program::ColorPropertiesCommand);
+    ConnectHelp(options);
 }
 
 void Program::CreateQuickReference() {
+    CreateBarCommands();
     quickReference_ = std::make_unique<QuickReferenceWindow>(settings_, services_.clipboard,
                                                              services_.shell, CurrentScreenInfo());
     QuickReferenceWindow* reference = quickReference_.get();
-    connect(actions_.get(), &BarActions::quickReferenceRequested, reference,
-            &QuickReferenceWindow::ShowQuickReference);
-    connect(reference, &QuickReferenceWindow::helpRequested, this, [this](const QString& page) {
-        OpenHelpPage(services_.shell, folders_.programFolder, page.toStdString());
-    });
     ConnectToolKeys(reference);
+    ConnectHelp(reference);
     connect(this, &Program::collectingSettings, reference, &QuickReferenceWindow::CollectSettings);
     actions_->AddToolWindow(reference);
 }
 
 // The fonts preview: Ctrl+F on the bar shows it; its samples are written at exit.
 void Program::CreateFonts() {
-    fonts_ = std::make_unique<FontsWindow>(folders_.userDataFolder + "fonttextsamples.txt");
+    CreateBarCommands();
+    fonts_ = std::make_unique<FontsWindow>(FontSamplesFile());
     FontsWindow* fonts = fonts_.get();
     actions_->AddToolWindow(fonts);
-    connect(actions_.get(), &BarActions::fontsRequested, fonts, &FontsWindow::ShowWindow);
     ConnectToolKeys(fonts);
 }
 
-void Program::CreateAboutAndUpdateCheck() {
+void Program::CreateAbout() {
     about_ = std::make_unique<AboutWindow>(services_.shell);
-    connect(actions_.get(), &BarActions::aboutRequested, about_.get(), &AboutWindow::ShowAbout);
+}
+
+void Program::CreateUpdateCheck() {
     updateCheck_ = std::make_unique<UpdateCheckWindow>(
         folders_.userDataFolder, UpdateServerBase(kHomePage), services_.dialogs, services_.shell,
         &LoadUpdateDownloader);
-    connect(actions_.get(), &BarActions::checkForUpdatesRequested, updateCheck_.get(),
-            &UpdateCheckWindow::ShowAndCheck);
 }
 
 void Program::EyeDropperCommand() {
-    eyeDropper_->ShowEyeDropper();
+    EyeDropper().ShowEyeDropper();
     placer_->PlaceEyeDropper();
     placer_->PlaceQuickPalette();
 }
@@ -366,25 +430,29 @@ void Program::PasteColorCommand() {
 }
 
 void Program::ColorPropertiesCommand() {
-    colorProperties_->ShowWindow();
+    ColorProperties().ShowWindow();
     placer_->PlaceColorProperties();
 }
 
 void Program::QuickPaletteCommand() {
-    quickPalette_->ShowWindow();
+    QuickPalette().ShowWindow();
     placer_->PlaceQuickPalette();
     quickPalette_->SetQuickPaletteMode(QuickPaletteMode::Palette);
 }
 
 void Program::NamedColorsCommand() {
-    quickPalette_->ShowWindow();
+    QuickPalette().ShowWindow();
     placer_->PlaceQuickPalette();
     quickPalette_->SetQuickPaletteMode(QuickPaletteMode::NamedColors);
 }
 
 void Program::TestLayoutsCommand() {
-    testLayouts_->ShowWindow();
+    TestLayouts().ShowWindow();
     placer_->PlaceTestLayouts();
+}
+
+void Program::OptionsCommand() {
+    Options().ShowOptions();
 }
 
 void Program::BringForward() {
@@ -421,9 +489,12 @@ void Program::Exit() {
     if (eyeDropper_) {
         eyeDropper_->WriteMagnifiedBitmap(folders_.userDataFolder + "magnified.bmp");
     }
-    // Nor is a samples file that cannot be written.
+    // Nor is a samples file that cannot be written; the preview's samples go back as they were
+    // read when it was never opened.
     if (fonts_) {
         fonts_->SaveSamples();
+    } else {
+        SampleTexts::Load(FontSamplesFile()).Save(FontSamplesFile());
     }
     palette_->SavePalette(folders_.userDataFolder);
     SaveSettingsOrReport();
@@ -439,6 +510,10 @@ void Program::EndSession() {
     palette_->SavePalette(folders_.userDataFolder);
     SaveSettingsOrReport();
     Quit();
+}
+
+std::filesystem::path Program::FontSamplesFile() const {
+    return folders_.userDataFolder + "fonttextsamples.txt";
 }
 
 void Program::SaveFormats() {

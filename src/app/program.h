@@ -82,20 +82,22 @@ public:
     MainBar& Bar() { return *bar_; }
     PaletteController& Palette() { return *palette_; }
     WindowPlacer& Placer() { return *placer_; }
-    // The windows built after the bar; they exist once WindowsReady().
-    bool WindowsReady() const { return eyeDropper_ != nullptr; }
-    EyeDropperWindow& EyeDropper() { return *eyeDropper_; }
-    ColorPropertiesWindow& ColorProperties() { return *colorProperties_; }
-    QuickPaletteWindow& QuickPalette() { return *quickPalette_; }
-    TestLayoutsWindow& TestLayouts() { return *testLayouts_; }
-    BarActions& Actions() { return *actions_; }
-    TrayIcon& Tray() { return *tray_; }
-    PickFlow& Picks() { return *pickFlow_; }
-    OptionsDialog& Options() { return *options_; }
-    QuickReferenceWindow& QuickReference() { return *quickReference_; }
-    FontsWindow& Fonts() { return *fonts_; }
-    AboutWindow& About() { return *about_; }
-    UpdateCheckWindow& UpdateCheck() { return *updateCheck_; }
+    // The bar's menus, tray icon and hotkey: built once the bar has been painted.
+    bool CommandsReady() const { return actions_ != nullptr; }
+    BarActions& Actions();
+    TrayIcon& Tray();
+    PickFlow& Picks();
+    // The other windows are built the first time they are wanted; until then the settings they
+    // keep stay as they were read, and are written back so.
+    EyeDropperWindow& EyeDropper();
+    ColorPropertiesWindow& ColorProperties();
+    QuickPaletteWindow& QuickPalette();
+    TestLayoutsWindow& TestLayouts();
+    OptionsDialog& Options();
+    QuickReferenceWindow& QuickReference();
+    FontsWindow& Fonts();
+    AboutWindow& About();
+    UpdateCheckWindow& UpdateCheck();
 
     // Text and a swatch picture together on the clipboard (the automatic copy with swatch); the
     // palette exports supply it once the windows are built.
@@ -116,10 +118,10 @@ public:
     void NamedColorsCommand();
     // The Test Layouts command: shows the window beside the bar.
     void TestLayoutsCommand();
+    // F3: the Options dialog on the page last shown.
+    void OptionsCommand();
 
 signals:
-    // The hidden windows are being built, after the Eye Dropper: the later windows build here.
-    void creatingWindows();
     // Before a save: the windows put their live state (positions, options) into the settings.
     void collectingSettings(Settings& settings);
 
@@ -128,18 +130,21 @@ private:
     void SaveSettingsOrReport();
     void Quit();
     void SaveFormats();
-    // The windows that stay hidden at start, and the commands that reach them.
-    void CreateOtherWindows();
+    std::filesystem::path FontSamplesFile() const;
+    // The bar's menus, tray icon, palette exports and hotkey.
+    void CreateBarCommands();
+    // Each builds its window and wires it to the program; the bar's commands come first.
     void CreateEyeDropper();
     void CreateColorProperties();
     void CreateQuickPalette();
     void CreateTestLayouts();
-    void CreateBarCommands();
     void CreateOptions();
     void CreateQuickReference();
     void CreateFonts();
+    void CreateAbout();
+    void CreateUpdateCheck();
     template <typename Window> void ConnectToolKeys(Window* window);
-    void CreateAboutAndUpdateCheck();
+    template <typename Window> void ConnectHelp(Window* window);
     AutostartContext Autostart();
 
     Services services_;

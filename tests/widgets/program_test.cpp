@@ -6,6 +6,7 @@
 #include "fake_screen.h"
 #include "fake_services.h"
 #include "temp_folder.h"
+#include "ui/bar/bar_actions.h"
 #include "ui/bar/main_bar.h"
 #include "ui/bar/palette_controller.h"
 #include "ui/eye_dropper/eye_dropper_window.h"
@@ -15,7 +16,10 @@
 #include <QScreen>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
+#include <functional>
+#include <set>
 
 namespace twl {
 namespace {
@@ -139,13 +143,61 @@ TEST_F(ProgramTest, ADamagedSettingsFileStartsWithWhatCanBeRead) {
     EXPECT_TRUE(program.CurrentSettings().stayOnTop);
 }
 
-TEST_F(ProgramTest, TheLaterWindowsAreBuiltAfterTheEyeDropper) {
+// The names of the program's windows that exist now, the bar and its menus left out.
+std::set<QString> BuiltWindows() {
+    std::set<QString> names;
+    for (const QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->objectName().startsWith(QStringLiteral("Form")) &&
+            window->objectName() != QStringLiteral("Form1")) {
+            names.insert(window->objectName());
+        }
+    }
+    return names;
+}
+
+TEST_F(ProgramTest, EachWindowIsBuiltTheFirstTimeItIsWanted) {
     Program program(Services{dialogs_, shell_, clipboard_, screen_, hotkey_}, Environment());
-    bool eyeDropperFirst = false;
-    QObject::connect(&program, &Program::creatingWindows,
-                     [&] { eyeDropperFirst = program.WindowsReady(); });
     ASSERT_TRUE(program.Start());
-    EXPECT_TRUE(eyeDropperFirst);
+    // Test Layouts reads its last layout at start.
+    EXPECT_EQ(BuiltWindows(), std::set<QString>{"Form6"});
+    BarActions& actions = program.Actions();
+    const std::pair<std::function<void()>, std::set<QString>> steps[] = {
+        {[&] { emit actions.quickReferenceRequested(); }, {"Form13"}},
+        {[&] { emit actions.fontsRequested(); }, {"Form5"}},
+        {[&] { emit actions.aboutRequested(); }, {"Form12"}},
+        {[&] { emit actions.colorPropertiesRequested(); }, {"Form3"}},
+        {[&] { emit actions.namedColorsRequested(); }, {"Form4"}},
+        {[&] { emit actions.optionsRequested(); }, {"Form8", "Form14"}},
+        {[&] { emit actions.eyeDropperRequested(); }, {"Form2"}},
+        {[&] { program.UpdateCheck(); }, {"Form20"}},
+    };
+    std::set<QString> expected = {"Form6"};
+    for (const auto& [step, built] : steps) {
+        step();
+        expected.insert(built.begin(), built.end());
+        EXPECT_EQ(BuiltWindows(), expected) << built.begin()->toStdString();
+    }
+    // A second request shows the same window again.
+    emit actions.eyeDropperRequested();
+    EXPECT_EQ(BuiltWindows(), expected);
+}
+
+TEST_F(ProgramTest, AWindowNeverOpenedHasItsSettingsWrittenBackAsRead) {
+    std::filesystem::create_directories(UserFile(""));
+    const std::vector<std::string> stored = {"EyeTop=5000", "EyeLeft=-3000", "PropTop=4000",
+                                             "QuiTop=4100", "QRefTop=4200"};
+    std::vector<std::string> lines = {"program=twl"};
+    lines.insert(lines.end(), stored.begin(), stored.end());
+    WriteTextLines(UserFile("set.set"), lines);
+    Program program(Services{dialogs_, shell_, clipboard_, screen_, hotkey_}, Environment());
+    ASSERT_TRUE(program.Start());
+    program.Exit();
+    const auto saved = ReadTextLines(UserFile("set.set")).value_or(std::vector<std::string>{});
+    for (const std::string& line : stored) {
+        EXPECT_NE(std::find(saved.begin(), saved.end(), line), saved.end()) << line;
+    }
+    // The fonts preview's samples are written at exit all the same.
+    EXPECT_TRUE(std::filesystem::exists(UserFile("fonttextsamples.txt")));
 }
 
 TEST_F(ProgramTest, AddingAColourCopiesItWhileAutoCopyIsOn) {
@@ -190,17 +242,18 @@ TEST_F(ProgramTest, TheFormatsFileIsReadFromTheSharedFolder) {
     EXPECT_EQ(program.Formats().Names(), (std::vector<std::string>{"HEX with #", "CSS"}));
 }
 
-TEST_F(ProgramTest, HiddenWindowsAreBuiltOnceTheBarHasBeenPainted) {
+TEST_F(ProgramTest, TheBarsCommandsAreBuiltOnceItHasBeenPainted) {
     ProgramEnvironment environment = Environment();
     environment.buildWindowsAfterFirstPaint = true;
     Program program(Services{dialogs_, shell_, clipboard_, screen_, hotkey_}, environment);
     ASSERT_TRUE(program.Start());
-    EXPECT_FALSE(program.WindowsReady());
-    for (int i = 0; i < 50 && !program.WindowsReady(); ++i) {
+    EXPECT_FALSE(program.CommandsReady());
+    for (int i = 0; i < 50 && !program.CommandsReady(); ++i) {
         QApplication::processEvents(QEventLoop::AllEvents, 20);
     }
-    EXPECT_TRUE(program.WindowsReady());
+    EXPECT_TRUE(program.CommandsReady());
     EXPECT_TRUE(hotkey_.registered.has_value());
+    EXPECT_EQ(BuiltWindows(), std::set<QString>{"Form6"});
 }
 
 TEST_F(ProgramTest, AnExitBeforeTheHiddenWindowsExistStillSaves) {

@@ -13,44 +13,47 @@
 
 namespace twl {
 
-PickFlow::PickFlow(MainBar& bar, PaletteController& palette, EyeDropperWindow& eyeDropper,
-                   const Settings& settings, GlobalHotkey& hotkey)
-    : QObject(&bar), bar_(bar), palette_(palette), eyeDropper_(eyeDropper), settings_(settings),
-      hotkey_(hotkey) {
+PickFlow::PickFlow(MainBar& bar, PaletteController& palette, const Settings& settings,
+                   GlobalHotkey& hotkey, std::function<EyeDropperWindow&()> eyeDropper)
+    : QObject(&bar), bar_(bar), palette_(palette), settings_(settings), hotkey_(hotkey),
+      eyeDropper_(std::move(eyeDropper)) {
     PressableLabel* button = palette.Column().EyeDropperButton();
     connect(button, &PressableLabel::pressed, this, [this](QMouseEvent* event) {
         if (event->button() == Qt::LeftButton) {
-            eyeDropper_.BeginBarPick();
+            eyeDropper_().BeginBarPick();
         }
     });
     connect(button, &PressableLabel::released, this, [this](QMouseEvent* event) {
         if (event->button() == Qt::LeftButton) {
-            eyeDropper_.EndBarPick();
+            eyeDropper_().EndBarPick();
         }
     });
     // The button does nothing while the pointer moves: the timer samples.
     connect(button, &PressableLabel::moved, this, [] {});
+    connect(&hotkey, &GlobalHotkey::pressed, this, &PickFlow::HotkeyPressed);
+}
 
+void PickFlow::AttachEyeDropper(EyeDropperWindow& eyeDropper) {
     connect(&eyeDropper, &EyeDropperWindow::colorPicked, this,
             [this](TColor color) { palette_.AddColorToPalette(color); });
-    eyeDropper.SetNewestColor(palette.NewestColor());
-    connect(&palette, &PaletteController::paletteChanged, this,
-            [this] { eyeDropper_.SetNewestColor(palette_.NewestColor()); });
+    eyeDropper.SetNewestColor(palette_.NewestColor());
+    connect(&palette_, &PaletteController::paletteChanged, &eyeDropper,
+            [this, &eyeDropper] { eyeDropper.SetNewestColor(palette_.NewestColor()); });
 
     // X11 shows the program's own windows in a screen read, so the magnifier leaves out the Eye
     // Dropper in every pick, and the bar only while a drag from its button runs: in every other
     // pick the bar's colours can be picked like any others. Their places are checked with the X
     // server once as a pick begins, not on every tick.
-    connect(&eyeDropper, &EyeDropperWindow::pickStarting, this, [this] {
+    connect(&eyeDropper, &EyeDropperWindow::pickStarting, this, [this, &eyeDropper] {
         monitors_ = CurrentMonitors();
-        SyncWindowPosition(eyeDropper_);
-        if (eyeDropper_.BarPicking()) {
+        SyncWindowPosition(eyeDropper);
+        if (eyeDropper.BarPicking()) {
             SyncWindowPosition(bar_);
         }
     });
     // The windows' places are in scaled units, the screen reads in the server's pixels.
-    eyeDropper.Sampler().SetOwnWindows([this](std::vector<Rect>& own) {
-        if (!eyeDropper_.Picking()) {
+    eyeDropper.Sampler().SetOwnWindows([this, &eyeDropper](std::vector<Rect>& own) {
+        if (!eyeDropper.Picking()) {
             monitors_ = CurrentMonitors(); // a nudge: the monitors may have changed since
         }
         const auto leaveOut = [&own, this](const QWidget& window) {
@@ -60,13 +63,11 @@ PickFlow::PickFlow(MainBar& bar, PaletteController& palette, EyeDropperWindow& e
                     monitors_, Rect{frame.x(), frame.y(), frame.width(), frame.height()}));
             }
         };
-        leaveOut(eyeDropper_);
-        if (eyeDropper_.BarPicking()) {
+        leaveOut(eyeDropper);
+        if (eyeDropper.BarPicking()) {
             leaveOut(bar_);
         }
     });
-
-    connect(&hotkey, &GlobalHotkey::pressed, this, &PickFlow::HotkeyPressed);
 }
 
 PickFlow::~PickFlow() {
@@ -83,8 +84,9 @@ void PickFlow::HotkeyPressed() {
         bar_.show();
     }
     if (settings_.autoCopy) {
-        eyeDropper_.SampleColorAt({}, true);
-        palette_.AddColorToPalette(eyeDropper_.Sampler().SampledColor(),
+        EyeDropperWindow& eyeDropper = eyeDropper_();
+        eyeDropper.SampleColorAt({}, true);
+        palette_.AddColorToPalette(eyeDropper.Sampler().SampledColor(),
                                    settings_.autoCopyOnHotkey ? PaletteController::AutoCopy::Run
                                                               : PaletteController::AutoCopy::Skip);
     }

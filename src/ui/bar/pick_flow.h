@@ -6,6 +6,7 @@
 
 #include <QObject>
 
+#include <functional>
 #include <vector>
 
 namespace twl {
@@ -19,9 +20,13 @@ struct Settings;
 class PickFlow : public QObject {
     Q_OBJECT
 public:
-    PickFlow(MainBar& bar, PaletteController& palette, EyeDropperWindow& eyeDropper,
-             const Settings& settings, GlobalHotkey& hotkey);
+    // eyeDropper gives the Eye Dropper, building it the first time a pick needs it.
+    PickFlow(MainBar& bar, PaletteController& palette, const Settings& settings,
+             GlobalHotkey& hotkey, std::function<EyeDropperWindow&()> eyeDropper);
     ~PickFlow() override;
+
+    // Takes a newly built Eye Dropper into the picks.
+    void AttachEyeDropper(EyeDropperWindow& eyeDropper);
 
     // Registers the hotkey of the settings; false when there is none or it cannot be had.
     bool RegisterHotkey();
@@ -32,9 +37,9 @@ public:
 private:
     MainBar& bar_;
     PaletteController& palette_;
-    EyeDropperWindow& eyeDropper_;
     const Settings& settings_;
     GlobalHotkey& hotkey_;
+    std::function<EyeDropperWindow&()> eyeDropper_;
     // The monitors as the pick began, so a tick asks nothing of them.
     std::vector<MonitorScale> monitors_;
 };

@@ -8,7 +8,6 @@
 #include "platform/window_fonts.h"
 #include "ui/bar/bar_actions.h"
 #include "ui/bar/pick_flow.h"
-#include "ui/eye_dropper/eye_dropper_window.h"
 #include "ui/options/format_editor.h"
 #include "ui/options/format_item_delegate.h"
 #include "ui/options/hotkey_field.h"
@@ -38,9 +37,9 @@ constexpr std::string Settings::*kChooserSettings[] = {
 } // namespace
 
 OptionsDialog::OptionsDialog(Settings& settings, FormatList& formats, Dialogs& dialogs,
-                             PickFlow& picks, BarActions& actions, EyeDropperWindow& eyeDropper)
+                             PickFlow& picks, BarActions& actions)
     : settings_(settings), formats_(formats), dialogs_(dialogs), picks_(picks), actions_(actions),
-      eyeDropper_(eyeDropper), editor_(std::make_unique<FormatEditor>(formats, dialogs)) {
+      editor_(std::make_unique<FormatEditor>(formats, dialogs)) {
     setObjectName(QStringLiteral("Form8"));
     setWindowTitle(QStringLiteral("Options"));
     setModal(false);
@@ -203,7 +202,7 @@ void OptionsDialog::ApplyOptions() {
     actions_.SetStayOnTop(c_.stayOnTop->isChecked());
     settings_.showAtStart = c_.showProgram->isChecked();
     settings_.eyeShowComparison = c_.showComparison->isChecked();
-    eyeDropper_.ApplyComparisonFlag();
+    emit comparisonFlagChanged();
     for (std::size_t i = 0; i < c_.choosers.size(); ++i) {
         settings_.*kChooserSettings[i] = c_.choosers[i]->currentIndex() < 0
                                              ? std::string()

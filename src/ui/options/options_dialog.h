@@ -16,7 +16,6 @@ namespace twl {
 
 class BarActions;
 class Dialogs;
-class EyeDropperWindow;
 class FormatEditor;
 class FormatList;
 class PickFlow;
@@ -32,7 +31,7 @@ public:
     enum Page { kGeneral, kGlobalHotkey, kAutoCopy, kColorFormats, kEyeDropper, kColorProperties };
 
     OptionsDialog(Settings& settings, FormatList& formats, Dialogs& dialogs, PickFlow& picks,
-                  BarActions& actions, EyeDropperWindow& eyeDropper);
+                  BarActions& actions);
     ~OptionsDialog() override;
 
     FormatEditor& Editor() { return *editor_; }
@@ -52,6 +51,8 @@ public slots:
 signals:
     // "startonstartup" was changed through the dialog: switch the autostart entry.
     void startWithWindowsChanged(bool on);
+    // OK stored "Show comparison" ("eyeshowcomparison") for the Eye Dropper to follow.
+    void comparisonFlagChanged();
     // The format list, then the settings file, are to be saved.
     void saveRequested();
     void helpRequested(const QString& page);
@@ -69,7 +70,6 @@ private:
     Dialogs& dialogs_;
     PickFlow& picks_;
     BarActions& actions_;
-    EyeDropperWindow& eyeDropper_;
     std::unique_ptr<FormatEditor> editor_;
     bool autostartChanged_ = false;
 
