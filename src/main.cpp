@@ -7,7 +7,6 @@
 #include "core/base/version_info.h"
 #include "core/startup/data_folders.h"
 #include "platform/platform_services.h"
-#include "ui/common/program_icon.h"
 
 #include <QStandardPaths>
 
@@ -24,7 +23,6 @@ int main(int argc, char** argv) {
     QGuiApplication::setQuitOnLastWindowClosed(false);
     // The desktop finds the menu entry, and with it the icon, by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral(TWL_APP_ID));
-    QGuiApplication::setWindowIcon(twl::ProgramIcon());
 
     const twl::PlatformServices services = twl::MakePlatformServices();
     app.SetDialogs(services.dialogs.get());

@@ -1,7 +1,6 @@
 #include "ui/bar/main_bar.h"
 
 #include "platform/window_position_sync.h"
-#include "ui/common/program_icon.h"
 
 #include <QCloseEvent>
 #include <QCursor>
@@ -23,7 +22,6 @@ constexpr int kMoveSettleMs = 400;
 MainBar::MainBar(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("TWL"));
-    setWindowIcon(ProgramIcon());
     QPalette colors = palette();
     colors.setColor(QPalette::Window, Qt::black);
     setPalette(colors);

@@ -1,10 +1,11 @@
 #include "ui/bar/tray_icon.h"
 
-#include "ui/common/program_icon.h"
+#include <QGuiApplication>
 
 namespace twl {
 
-TrayIcon::TrayIcon(QMenu* menu, QObject* parent) : QSystemTrayIcon(ProgramIcon(), parent) {
+TrayIcon::TrayIcon(QMenu* menu, QObject* parent)
+    : QSystemTrayIcon(QGuiApplication::windowIcon(), parent) {
     setObjectName(QStringLiteral("TrayIcon"));
     setToolTip(QStringLiteral("VT Tintwell"));
     setContextMenu(menu);

@@ -1,6 +1,6 @@
 #pragma once
-// The program's icon in the notification area, with the tray menu; a click on it asks for the
-// bar to be shown.
+// The program's icon (the application's window icon) in the notification area, with the tray
+// menu; a click on it asks for the bar to be shown.
 
 #include <QSystemTrayIcon>
 
