@@ -135,25 +135,24 @@ PickFlow& Program::Picks() {
     return *pickFlow_;
 }
 
-EyeDropperWindow& Program::EyeDropper() {
-    if (!eyeDropper_) {
-        CreateEyeDropper();
+template <typename Window>
+Window& Program::Built(std::unique_ptr<Window>& window, void (Program::*create)()) {
+    if (!window) {
+        (this->*create)();
     }
-    return *eyeDropper_;
+    return *window;
+}
+
+EyeDropperWindow& Program::EyeDropper() {
+    return Built(eyeDropper_, &Program::CreateEyeDropper);
 }
 
 ColorPropertiesWindow& Program::ColorProperties() {
-    if (!colorProperties_) {
-        CreateColorProperties();
-    }
-    return *colorProperties_;
+    return Built(colorProperties_, &Program::CreateColorProperties);
 }
 
 QuickPaletteWindow& Program::QuickPalette() {
-    if (!quickPalette_) {
-        CreateQuickPalette();
-    }
-    return *quickPalette_;
+    return Built(quickPalette_, &Program::CreateQuickPalette);
 }
 
 TestLayoutsWindow& Program::TestLayouts() {
@@ -162,38 +161,23 @@ TestLayoutsWindow& Program::TestLayouts() {
 }
 
 OptionsDialog& Program::Options() {
-    if (!options_) {
-        CreateOptions();
-    }
-    return *options_;
+    return Built(options_, &Program::CreateOptions);
 }
 
 QuickReferenceWindow& Program::QuickReference() {
-    if (!quickReference_) {
-        CreateQuickReference();
-    }
-    return *quickReference_;
+    return Built(quickReference_, &Program::CreateQuickReference);
 }
 
 FontsWindow& Program::Fonts() {
-    if (!fonts_) {
-        CreateFonts();
-    }
-    return *fonts_;
+    return Built(fonts_, &Program::CreateFonts);
 }
 
 AboutWindow& Program::About() {
-    if (!about_) {
-        CreateAbout();
-    }
-    return *about_;
+    return Built(about_, &Program::CreateAbout);
 }
 
 UpdateCheckWindow& Program::UpdateCheck() {
-    if (!updateCheck_) {
-        CreateUpdateCheck();
-    }
-    return *updateCheck_;
+    return Built(updateCheck_, &Program::CreateUpdateCheck);
 }
 
 void Program::CreateBarCommands() {

@@ -143,6 +143,9 @@ private:
     void CreateFonts();
     void CreateAbout();
     void CreateUpdateCheck();
+    // The window, built by create the first time.
+    template <typename Window>
+    Window& Built(std::unique_ptr<Window>& window, void (Program::*create)());
     template <typename Window> void ConnectToolKeys(Window* window);
     template <typename Window> void ConnectHelp(Window* window);
     AutostartContext Autostart();
