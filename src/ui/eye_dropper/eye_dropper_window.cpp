@@ -244,7 +244,11 @@ void EyeDropperWindow::SampleColorAt(Point point, bool useCursor) {
 
 void EyeDropperWindow::SampleTick() {
     const EyeSampler::TickResult tick = sampler_.Tick();
-    if (tick.redrawn) {
+    // The picture goes on the screen at once where the screen reader can put it there; Qt's
+    // painting, the other way, waits for its turn in the event loop and a round trip to the
+    // display.
+    WindowPainter* painter = tick.redrawn ? screen_.Painter() : nullptr;
+    if (tick.redrawn && (painter == nullptr || !magnifier_->PutStraight(*painter))) {
         Redraw();
     }
     // The value lines, the warning and the comparison follow the colour alone.
