@@ -32,9 +32,11 @@ void CopyPixels(const std::uint8_t* from, bool lsbFirst, const Rect& area, Sourc
                                 static_cast<std::size_t>(block.area.width) +
                             static_cast<std::size_t>(area.left - block.area.left);
         if (lsbFirst && std::endian::native == std::endian::little) {
-            std::memcpy(to, from, 4 * width);
+            // One pass: the top byte (padding) is dropped as each pixel is copied.
             for (std::size_t column = 0; column < width; ++column) {
-                to[column] &= 0x00FFFFFFu;
+                std::uint32_t pixel;
+                std::memcpy(&pixel, from + 4 * column, sizeof(pixel));
+                to[column] = pixel & 0x00FFFFFFu;
             }
             continue;
         }
