@@ -1,7 +1,5 @@
 #include "platform/x11/x11_window_painter.h"
 
-#include <QGuiApplication>
-
 #include <xcb/shm.h>
 
 #include <cstdlib>
@@ -22,8 +20,8 @@ X11WindowPainter::X11WindowPainter(const X11Connection& x11)
     : x11_(x11), shm_(x11.connection, X11ShmBuffer::Writer::Program) {}
 
 X11WindowPainter::~X11WindowPainter() {
-    // The application's end took Qt's connection, and the server freed the context with it.
-    if (context_ != XCB_NONE && qGuiApp != nullptr) {
+    // The connection is the reader's own and outlives the painter.
+    if (context_ != XCB_NONE) {
         xcb_free_gc(x11_.connection, context_);
     }
 }
