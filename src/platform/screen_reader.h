@@ -4,6 +4,7 @@
 
 #include "core/base/geometry.h"
 #include "core/sampling/source_block.h"
+#include "platform/window_painter.h"
 
 namespace twl {
 
@@ -22,6 +23,9 @@ public:
         return CursorPos();
     }
     virtual void SetCursorPos(Point point) = 0;
+    // A painter that talks to the display over the reader's own channel, so that the next read
+    // also tells that the display is done with the last picture put; null where there is none.
+    virtual WindowPainter* Painter() { return nullptr; }
 };
 
 } // namespace twl

@@ -1,7 +1,7 @@
 #pragma once
 // An in-memory screen for the widget tests: a picture whose top-left pixel sits at `origin`,
-// and a pointer that only moves when told to. It counts the reads, so a test can tell whether a
-// command looked at the screen at all.
+// a pointer that only moves when told to, and a painter only when a test gives one. It counts the
+// reads, so a test can tell whether a command looked at the screen at all.
 
 #include "core/base/pixel_image.h"
 #include "core/sampling/source_block.h"
@@ -12,6 +12,32 @@
 #include <utility>
 
 namespace twl {
+
+// Takes pictures as the X11 painter would, keeping the last one put and where it went.
+class FakeWindowPainter : public WindowPainter {
+public:
+    std::optional<PixelView> Canvas(int width, int height) override {
+        canvas.Resize(width, height);
+        return PixelView{canvas.pixels.data(), width, height, width};
+    }
+    bool Put(std::uintptr_t window, Point at) override {
+        if (refusePuts) {
+            return false;
+        }
+        ++puts;
+        putWindow = window;
+        putAt = at;
+        shown = canvas;
+        return true;
+    }
+
+    PixelImage canvas;
+    PixelImage shown; // the picture last put
+    std::uintptr_t putWindow = 0;
+    Point putAt;
+    int puts = 0;
+    bool refusePuts = false;
+};
 
 class FakeScreen : public ScreenReader {
 public:
@@ -31,6 +57,7 @@ public:
         cursor = point;
         ++cursorMoves;
     }
+    WindowPainter* Painter() override { return painter; }
 
     void Fill(int width, int height, std::uint32_t color) {
         image.Resize(width, height);
@@ -52,6 +79,7 @@ public:
     Point cursor;
     int reads = 0;
     int cursorMoves = 0;
+    WindowPainter* painter = nullptr; // none unless a test gives one
 };
 
 } // namespace twl

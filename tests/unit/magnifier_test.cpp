@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <cstdint>
 #include <vector>
@@ -340,6 +341,88 @@ TEST(MagnifierDrawing, IntoAWiderBufferTheSamePictureAndNothingBesideIt) {
             }
         }
         EXPECT_EQ(wrong, 0) << "zoom " << zoom;
+    }
+}
+
+// The picture as its rules define it, one pixel at a time: the frame over the grid over the
+// silver beyond the edges over the enlarged screen.
+std::uint32_t RulePixel(const MagnifierState& state, const MagnifierGeometry& geometry,
+                        const SourceBlock& block, int width, int height, std::int64_t x,
+                        std::int64_t y) {
+    const std::int64_t step = geometry.step;
+    if (const auto radius = SamplingRadius(state.samplingMode)) {
+        const std::int64_t a = (geometry.center - *radius) * step;
+        const std::int64_t b = (geometry.center + *radius + 1) * step;
+        const auto onOutline = [&](std::int64_t first, std::int64_t end) {
+            return x >= first && x < end && y >= first && y < end &&
+                   (x == first || x == end - 1 || y == first || y == end - 1);
+        };
+        if (onOutline(a - 1, b + 2))
+            return kImageWhite;
+        if (onOutline(a - 2, b + 3))
+            return kImageBlack;
+    }
+    if (state.showGrid && state.zoomLevel != 1) {
+        const std::int64_t lastLine = (height / step) * step;
+        if ((y % step == 0 && y <= lastLine) ||
+            (x % step == 0 && x <= std::min<std::int64_t>(lastLine, width - 1)))
+            return kImageBlack;
+    }
+    const Point point = state.currentPoint;
+    if ((point.x <= kDesktop.left && x < width / 2) ||
+        (point.y <= kDesktop.top && y < height / 2) ||
+        (point.x >= kDesktop.left + kDesktop.width - 1 && x >= width / 2 + step + 1) ||
+        (point.y >= kDesktop.top + kDesktop.height - 1 && y >= height / 2 + step + 1))
+        return kImageSilver;
+    const Rect source = MagnifierSourceRect(point, geometry);
+    if (source.Empty())
+        return kImageSilver;
+    const std::uint32_t pixel =
+        block.At(source.left + std::min<std::int64_t>(x / step, source.width - 1),
+                 source.top + std::min<std::int64_t>(y / step, source.height - 1));
+    return pixel == kOutsidePixel ? kImageSilver : pixel | kOpaque;
+}
+
+TEST(MagnifierDrawing, EveryPixelFollowsTheRulesAtEveryZoomModeGridEdgeAndSize) {
+    static const PixelImage screen = MakeScreen();
+    const Point points[] = {{200, 150}, {0, 150}, {200, 0},   {399, 150}, {200, 299},
+                            {399, 299}, {-3, -4}, {405, 310}, {1, 298}};
+    const struct { int width, height; } sizes[] = {{kNormal, kNormal}, {150, 101}, {9, 40}, {1, 1}};
+    for (const int zoom : {1, 2, 3, 4, 6}) {
+        for (const int mode : {0, 2, 7}) {
+            for (const bool grid : {false, true}) {
+                for (const auto size : sizes) {
+                    for (const Point point : points) {
+                        // The whole tick region read, or only a part of it (the rest is silver).
+                        for (const bool partial : {false, true}) {
+                            MagnifierState state{zoom, static_cast<std::uint8_t>(mode), 1, grid,
+                                                 point};
+                            Rect region = TickRegion(point, size.width, size.height, zoom, mode);
+                            if (partial)
+                                region = {region.left + 3, region.top + 2, region.width / 2,
+                                          region.height - 3};
+                            SourceBlock block;
+                            ReadSourceBlock(screen, {0, 0}, region, block);
+                            PixelImage image;
+                            DrawMagnifiedImage(state, block, kDesktop, size.width, size.height,
+                                               image);
+                            const MagnifierGeometry geometry =
+                                ComputeMagnifierGeometry(size.width, size.height, state.zoomLevel);
+                            int wrong = 0;
+                            for (int y = 0; y < image.height; ++y)
+                                for (int x = 0; x < image.width; ++x)
+                                    wrong +=
+                                        image.At(x, y) != RulePixel(state, geometry, block,
+                                                                    size.width, size.height, x, y);
+                            EXPECT_EQ(wrong, 0)
+                                << "zoom " << zoom << " mode " << mode << " grid " << grid << " "
+                                << size.width << "x" << size.height << " at " << point.x << ","
+                                << point.y << (partial ? " partial" : "");
+                        }
+                    }
+                }
+            }
+        }
     }
 }
 

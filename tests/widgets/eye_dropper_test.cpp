@@ -12,12 +12,14 @@
 
 #include <QApplication>
 #include <QBackingStore>
+#include <QDeadlineTimer>
 #include <QFontInfo>
 #include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QWindow>
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -55,6 +57,24 @@ protected:
         QApplication::sendEvent(widget, &event);
     }
     std::uint32_t ImagePixel(int x, int y) { return Window().Sampler().Image().At(x, y); }
+    // Lets the pick's timer run until `done` (a few seconds at most, for a slow machine).
+    template <typename F> void TicksUntil(F done) {
+        QDeadlineTimer deadline(10000);
+        while (!done() && !deadline.hasExpired()) {
+            QApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
+        }
+    }
+    // Counts the paint events a widget gets.
+    struct PaintCounter : QObject {
+        PaintCounter(QWidget& widget, int& count) : count_(count) {
+            widget.installEventFilter(this);
+        }
+        bool eventFilter(QObject*, QEvent* event) override {
+            count_ += event->type() == QEvent::Paint;
+            return false;
+        }
+        int& count_;
+    };
 
     Settings settings_;
     FormatList formats_;
@@ -393,6 +413,44 @@ TEST_F(EyeDropperTest, ThePictureIsPaintedIntoTheWindowsBackingImageAsTheSampler
     EXPECT_EQ(differing, 0);
     // A grab paints elsewhere and gets the same picture through the sampler's copy.
     EXPECT_EQ(magnifier->grab().toImage().pixel(73, 73) | kOpaque, image.At(73, 73));
+}
+
+TEST_F(EyeDropperTest, APicksPicturesGoStraightToTheWindowAndAnExposureRepaintsTheLast) {
+    FakeWindowPainter painter;
+    screen_.painter = &painter;
+    EyeDropperWindow& window = Window();
+    window.ShowEyeDropper();
+    QWidget* magnifier = Child(window, "EyeIMG");
+    QApplication::processEvents(); // the window is exposed and painted once
+    int paints = 0;
+    PaintCounter counter(*magnifier, paints);
+    screen_.SetCursorPos({100, 50});
+    Mouse(magnifier, QEvent::MouseButtonPress, Qt::LeftButton);
+    screen_.SetCursorPos({100, 50});
+    TicksUntil([&] { return painter.puts > 0; });
+    QApplication::processEvents();
+    EXPECT_EQ(paints, 0);
+    EXPECT_EQ(painter.putWindow, window.winId());
+    const QPoint at = magnifier->mapTo(&window, QPoint(0, 0));
+    EXPECT_EQ(painter.putAt, (Point{at.x(), at.y()}));
+    const PixelImage& image = window.Sampler().Image();
+    EXPECT_EQ(painter.shown.pixels, image.pixels);
+    EXPECT_EQ(painter.shown.At(73, 73), kOpaque | 0x336699u);
+
+    // Uncovered, the window shows Qt's copy of it unless the picture is painted there again.
+    QExposeEvent exposure(QRegion(window.rect()));
+    QApplication::sendEvent(window.windowHandle(), &exposure);
+    QApplication::processEvents();
+    EXPECT_EQ(paints, 1);
+
+    // A put refused: the picture goes through Qt's painting.
+    painter.refusePuts = true;
+    const int puts = painter.puts;
+    screen_.SetCursorPos({101, 50});
+    TicksUntil([&] { return paints > 1; });
+    EXPECT_GT(paints, 1);
+    EXPECT_EQ(painter.puts, puts);
+    Mouse(magnifier, QEvent::MouseButtonRelease, Qt::LeftButton);
 }
 
 } // namespace

@@ -46,88 +46,109 @@ std::uint32_t ImagePixel(std::uint32_t screenPixel) {
     return screenPixel == kOutsidePixel ? kImageSilver : (screenPixel | kOpaque);
 }
 
-// The screen pixels of one source row, converted, at the start of the image row: `count` of
-// them from source column 0.
-void ConvertSourceRow(const SourceBlock& block, const Rect& source, Coord sourceRow, Coord count,
-                      std::uint32_t* out) {
+// Spreads each source pixel over `step` image pixels: `count` values, those of source columns
+// [inFirst, inEnd) from `from` on and silver for the others; the last value also fills the
+// columns left over up to `width`.
+template <Coord kStep>
+void SpreadRow(const std::uint32_t* from, Coord inFirst, Coord inEnd, Coord count, Coord step,
+               Coord width, std::uint32_t* out) {
+    const Coord cellStep = kStep > 0 ? kStep : step;
+    const auto value = [&](Coord column) {
+        return column >= inFirst && column < inEnd ? ImagePixel(from[column - inFirst])
+                                                   : kImageSilver;
+    };
+    std::uint32_t* cell = out;
+    for (Coord column = 0; column + 1 < count; ++column, cell += cellStep) {
+        const std::uint32_t pixel = value(column);
+        if constexpr (kStep > 0) {
+            for (Coord i = 0; i < kStep; ++i)
+                cell[i] = pixel;
+        } else {
+            std::fill(cell, cell + step, pixel);
+        }
+    }
+    std::fill(cell, out + width, value(count - 1));
+}
+
+// The enlarged pixels of one source row across the whole image row.
+void EnlargeRow(const SourceBlock& block, const Rect& source, Coord sourceRow, Coord step,
+                Coord width, std::uint32_t* out) {
     const Coord screenY = Coord{source.top} + sourceRow;
     const Rect& area = block.area;
     if (screenY < area.top || screenY - area.top >= area.height) {
-        std::fill(out, out + count, kImageSilver);
+        std::fill(out, out + width, kImageSilver);
         return;
     }
-    // Source columns [inFirst, inEnd) lie inside the block.
+    // Source columns that reach the image, and those of them that lie inside the block.
+    const Coord count = std::min<Coord>(source.width, (width + step - 1) / step);
     const Coord inFirst = std::clamp<Coord>(Coord{area.left} - source.left, 0, count);
     const Coord inEnd =
         std::clamp<Coord>(Coord{area.left} + area.width - source.left, inFirst, count);
-    std::fill(out, out + inFirst, kImageSilver);
     const std::uint32_t* from =
-        block.pixels.data() +
-        static_cast<std::size_t>(screenY - area.top) * static_cast<std::size_t>(area.width) +
-        static_cast<std::size_t>(Coord{source.left} + inFirst - area.left);
-    for (Coord column = inFirst; column < inEnd; ++column, ++from)
-        out[column] = ImagePixel(*from);
-    std::fill(out + inEnd, out + count, kImageSilver);
-}
-
-// Builds each image row once per source row and copies it down for the rows that repeat it.
-// A row is built in place: the converted source pixels first, then spread out from the right,
-// so each one is read before its cell overwrites it.
-void Enlarge(const SourceBlock& block, const Rect& source, Coord step, const PixelView& image) {
-    if (source.Empty()) {
-        FillRect(image, 0, 0, image.width, image.height, kImageSilver);
-        return;
-    }
-    const Coord width = image.width;
-    // Source columns that reach the image; the last of them also fills the columns left over.
-    const Coord shown = std::min<Coord>(source.width, (width + step - 1) / step);
-    Coord previousSourceRow = -1;
-    for (Coord y = 0; y < image.height; ++y) {
-        std::uint32_t* row = RowOf(image, y);
-        const Coord sourceRow = std::min<Coord>(y / step, source.height - 1);
-        if (sourceRow == previousSourceRow) {
-            std::memcpy(row, row - image.stride, static_cast<std::size_t>(width) * sizeof(*row));
-            continue;
-        }
-        previousSourceRow = sourceRow;
-        ConvertSourceRow(block, source, sourceRow, shown, row);
-        const std::uint32_t last = row[shown - 1];
-        std::fill(row + (shown - 1) * step, row + width, last);
-        for (Coord column = shown - 2; column >= 0; --column) {
-            const std::uint32_t value = row[column];
-            std::uint32_t* cell = row + column * step;
-            for (Coord i = 0; i < step; ++i)
-                cell[i] = value;
-        }
+        inFirst < inEnd
+            ? block.pixels.data() + static_cast<std::ptrdiff_t>(screenY - area.top) * area.width +
+                  (Coord{source.left} + inFirst - area.left)
+            : nullptr;
+    switch (step) {
+    case 2:
+        return SpreadRow<2>(from, inFirst, inEnd, count, step, width, out);
+    case 4:
+        return SpreadRow<4>(from, inFirst, inEnd, count, step, width, out);
+    case 6:
+        return SpreadRow<6>(from, inFirst, inEnd, count, step, width, out);
+    case 8:
+        return SpreadRow<8>(from, inFirst, inEnd, count, step, width, out);
+    default:
+        return SpreadRow<0>(from, inFirst, inEnd, count, step, width, out);
     }
 }
 
-// Silver over the halves of the picture that show what lies beyond the screen's edges, when the
-// point is on (or past) an edge.
-void FillBeyondEdges(const PixelView& image, Point point, const Rect& desktop, Coord step) {
+// The enlarged screen, silver over the halves that show what lies beyond the screen's edges
+// when the point is on (or past) an edge, and the grid's black lines at 0, step, ..., n x step
+// in both directions, n = height div step. Each image row is made once per source row and
+// copied down for the rows that repeat it; a grid line is black from end to end.
+void DrawRows(const SourceBlock& block, const Rect& source, Point point, const Rect& desktop,
+              Coord step, bool grid, const PixelView& image) {
     const Coord width = image.width;
     const Coord height = image.height;
-    if (point.x <= desktop.left)
-        FillRect(image, 0, 0, width / 2, height, kImageSilver);
-    if (point.y <= desktop.top)
-        FillRect(image, 0, 0, width, height / 2, kImageSilver);
-    if (point.x >= Coord{desktop.left} + desktop.width - 1)
-        FillRect(image, width / 2 + step + 1, 0, width, height, kImageSilver);
-    if (point.y >= Coord{desktop.top} + desktop.height - 1)
-        FillRect(image, 0, height / 2 + step + 1, width, height, kImageSilver);
-}
-
-// Black lines at 0, step, ..., n x step in both directions, with n = height div step.
-void DrawGrid(const PixelView& image, Coord step) {
-    const Coord lastLine = (image.height / step) * step;
-    const Coord lastColumn = std::min<Coord>(lastLine, Coord{image.width} - 1);
-    for (Coord y = 0; y < image.height; ++y) {
+    const bool leftEdge = point.x <= desktop.left;
+    const bool topEdge = point.y <= desktop.top;
+    const bool rightEdge = point.x >= Coord{desktop.left} + desktop.width - 1;
+    const bool bottomEdge = point.y >= Coord{desktop.top} + desktop.height - 1;
+    const Coord silverRightFrom = std::min<Coord>(width / 2 + step + 1, width);
+    const Coord lastLine = (height / step) * step;
+    const Coord lastColumn = std::min<Coord>(lastLine, width - 1);
+    const std::uint32_t* made = nullptr; // the last row made, and its source row (-1: silver)
+    Coord madeSourceRow = -1;
+    for (Coord y = 0; y < height; ++y) {
         std::uint32_t* row = RowOf(image, y);
-        for (Coord x = 0; x <= lastColumn; x += step)
-            row[x] = kImageBlack;
+        if (grid && y % step == 0 && y <= lastLine) {
+            std::fill(row, row + width, kImageBlack);
+            continue;
+        }
+        const bool silver = source.Empty() || (topEdge && y < height / 2) ||
+                            (bottomEdge && y >= height / 2 + step + 1);
+        const Coord sourceRow = silver ? -1 : std::min<Coord>(y / step, source.height - 1);
+        if (made != nullptr && sourceRow == madeSourceRow) {
+            std::memcpy(row, made, static_cast<std::size_t>(width) * sizeof(*row));
+            continue;
+        }
+        if (silver) {
+            std::fill(row, row + width, kImageSilver);
+        } else {
+            EnlargeRow(block, source, sourceRow, step, width, row);
+            if (leftEdge)
+                std::fill(row, row + width / 2, kImageSilver);
+            if (rightEdge)
+                std::fill(row + silverRightFrom, row + width, kImageSilver);
+        }
+        if (grid) {
+            for (Coord x = 0; x <= lastColumn; x += step)
+                row[x] = kImageBlack;
+        }
+        made = row;
+        madeSourceRow = sourceRow;
     }
-    for (Coord y = 0; y <= lastLine && y < image.height; y += step)
-        FillRect(image, 0, y, image.width, y + 1, kImageBlack);
 }
 
 // Black and, inside it, white around the cells the sample reads; none for a mode that does not
@@ -159,10 +180,8 @@ void DrawMagnifiedImage(MagnifierState& state, const SourceBlock& block, const R
         return;
     const MagnifierGeometry geometry =
         ComputeMagnifierGeometry(image.width, image.height, state.zoomLevel);
-    Enlarge(block, MagnifierSourceRect(state.currentPoint, geometry), geometry.step, image);
-    FillBeyondEdges(image, state.currentPoint, desktop, geometry.step);
-    if (state.showGrid && state.zoomLevel != 1)
-        DrawGrid(image, geometry.step);
+    DrawRows(block, MagnifierSourceRect(state.currentPoint, geometry), state.currentPoint, desktop,
+             geometry.step, state.showGrid && state.zoomLevel != 1, image);
     DrawSampleFrame(image, geometry, state.samplingMode);
 }
 

@@ -31,6 +31,43 @@ int ScreenNumberOfDisplayName(std::string_view name) {
 
 } // namespace
 
+const xcb_visualtype_t* FindVisual(const xcb_screen_t& screen, xcb_visualid_t id) {
+    for (auto depths = xcb_screen_allowed_depths_iterator(&screen); depths.rem > 0;
+         xcb_depth_next(&depths)) {
+        for (auto visuals = xcb_depth_visuals_iterator(depths.data); visuals.rem > 0;
+             xcb_visualtype_next(&visuals)) {
+            if (visuals.data->visual_id == id) {
+                return visuals.data;
+            }
+        }
+    }
+    return nullptr;
+}
+
+int BitsPerPixel(const xcb_setup_t& setup, std::uint8_t depth) {
+    for (auto formats = xcb_setup_pixmap_formats_iterator(&setup); formats.rem > 0;
+         xcb_format_next(&formats)) {
+        if (formats.data->depth == depth) {
+            return formats.data->bits_per_pixel;
+        }
+    }
+    return 0;
+}
+
+bool IsRgb888(const xcb_visualtype_t* visual) {
+    return visual != nullptr && visual->red_mask == 0xFF0000u && visual->green_mask == 0x00FF00u &&
+           visual->blue_mask == 0x0000FFu;
+}
+
+bool DiscardQueuedEvents(xcb_connection_t* connection) {
+    bool error = false;
+    while (xcb_generic_event_t* event = xcb_poll_for_queued_event(connection)) {
+        error = error || event->response_type == 0;
+        std::free(event);
+    }
+    return error;
+}
+
 std::optional<X11Connection> QtX11Connection() {
     auto* application = qGuiApp;
     if (application == nullptr) {

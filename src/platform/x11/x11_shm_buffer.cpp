@@ -21,7 +21,8 @@ constexpr std::size_t kMaximumSize = 64 * 1024 * 1024;
 
 } // namespace
 
-X11ShmBuffer::X11ShmBuffer(xcb_connection_t* connection) : connection_(connection) {}
+X11ShmBuffer::X11ShmBuffer(xcb_connection_t* connection, Writer writer)
+    : connection_(connection), writer_(writer) {}
 
 X11ShmBuffer::~X11ShmBuffer() {
     Release();
@@ -46,15 +47,16 @@ bool X11ShmBuffer::Reserve(std::size_t bytes) {
         failed_ = true;
         return false;
     }
-    void* memory = shmat(id, nullptr, SHM_RDONLY);
+    const bool serverWrites = writer_ == Writer::Server;
+    void* memory = shmat(id, nullptr, serverWrites ? SHM_RDONLY : 0);
     if (memory == reinterpret_cast<void*>(-1)) {
         shmctl(id, IPC_RMID, nullptr);
         failed_ = true;
         return false;
     }
     const std::uint32_t segment = xcb_generate_id(connection_);
-    xcb_generic_error_t* error =
-        xcb_request_check(connection_, xcb_shm_attach_checked(connection_, segment, id, 0));
+    xcb_generic_error_t* error = xcb_request_check(
+        connection_, xcb_shm_attach_checked(connection_, segment, id, serverWrites ? 0 : 1));
     // Marked for removal at once: the memory goes when both sides have let go, even after a
     // crash.
     shmctl(id, IPC_RMID, nullptr);

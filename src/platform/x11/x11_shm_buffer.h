@@ -12,7 +12,10 @@ namespace twl {
 
 class X11ShmBuffer {
 public:
-    explicit X11ShmBuffer(xcb_connection_t* connection);
+    // Which side writes the pixels: the server (screen reads) or the program (pictures put on a
+    // window). The other side maps the memory read-only.
+    enum class Writer { Server, Program };
+    X11ShmBuffer(xcb_connection_t* connection, Writer writer);
     ~X11ShmBuffer();
     X11ShmBuffer(const X11ShmBuffer&) = delete;
     X11ShmBuffer& operator=(const X11ShmBuffer&) = delete;
@@ -24,12 +27,13 @@ public:
     // (too large, or the server could not attach it); a buffer that failed once stays failed.
     bool Reserve(std::size_t bytes);
     std::uint32_t Segment() const { return segment_; }
-    const std::uint8_t* Data() const { return memory_; }
+    std::uint8_t* Data() const { return memory_; }
 
 private:
     void Release();
 
     xcb_connection_t* connection_;
+    Writer writer_;
     std::uint32_t segment_ = 0; // the server's id of the attached segment; 0 when none
     std::uint8_t* memory_ = nullptr;
     std::size_t size_ = 0;

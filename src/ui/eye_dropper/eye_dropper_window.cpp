@@ -244,8 +244,12 @@ void EyeDropperWindow::SampleColorAt(Point point, bool useCursor) {
 
 void EyeDropperWindow::SampleTick() {
     const EyeSampler::TickResult tick = sampler_.Tick();
-    if (tick.redrawn) {
-        Redraw();
+    // The picture goes on the screen at once where the screen reader can put it there, past
+    // Qt's painting and its round trip to the display; else Qt paints it at once, rather than
+    // after a wake-up of the event loop.
+    WindowPainter* painter = tick.redrawn ? screen_.Painter() : nullptr;
+    if (tick.redrawn && (painter == nullptr || !magnifier_->PutStraight(*painter))) {
+        magnifier_->repaint();
     }
     // The value lines, the warning and the comparison follow the colour alone.
     if (tick.sampled && sampler_.SampledColor() != shownColor_) {

@@ -1,10 +1,12 @@
 #include "ui/eye_dropper/magnifier_view.h"
 
+#include "platform/window_painter.h"
 #include "ui/eye_dropper/eye_sampler.h"
 
 #include <QMouseEvent>
 #include <QPaintEngine>
 #include <QPainter>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -14,6 +16,42 @@ MagnifierView::MagnifierView(const EyeSampler& sampler, QWidget* parent)
     : QWidget(parent), sampler_(sampler) {
     setObjectName(QStringLiteral("EyeIMG"));
     setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+bool MagnifierView::PutStraight(WindowPainter& painter) {
+    QWidget* top = window();
+    QWindow* native = top->windowHandle();
+    if (!sampler_.HasPicture() || !isVisible() || native == nullptr || !native->isExposed() ||
+        devicePixelRatio() != 1) {
+        return false;
+    }
+    const int side = sampler_.ImageSide();
+    const std::optional<PixelView> canvas =
+        painter.Canvas(std::min(width(), side), std::min(height(), side));
+    if (!canvas) {
+        return false;
+    }
+    sampler_.DrawPicture(*canvas);
+    const QPoint at = mapTo(top, QPoint(0, 0));
+    if (!painter.Put(top->winId(), Point{at.x(), at.y()})) {
+        return false;
+    }
+    if (watchedWindow_ != native) {
+        if (watchedWindow_) {
+            watchedWindow_->removeEventFilter(this);
+        }
+        native->installEventFilter(this);
+        watchedWindow_ = native;
+    }
+    return true;
+}
+
+bool MagnifierView::eventFilter(QObject* watched, QEvent* event) {
+    // Marked before Qt handles the exposure, which then paints the picture with the rest.
+    if (watched == watchedWindow_ && event->type() == QEvent::Expose) {
+        update();
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void MagnifierView::paintEvent(QPaintEvent*) {
