@@ -126,6 +126,7 @@ signals:
     void collectingSettings(Settings& settings);
 
 private:
+    static ScreenInfo CurrentScreenInfo();
     void CollectLiveSettings();
     void SaveSettingsOrReport();
     void Quit();
