@@ -7,20 +7,10 @@ namespace twl {
 
 namespace {
 
-struct ColorPropertiesKey {
-    KeyBinding binding;
-    void (*run)(ColorPropertiesWindow& window);
-};
-
-const ColorPropertiesKey kKeys[] = {
+const WindowKey<ColorPropertiesWindow> kKeys[] = {
     {{Qt::Key_F1},
      [](ColorPropertiesWindow& w) { emit w.helpRequested(QStringLiteral("colprop.htm")); }},
     {{Qt::Key_Escape}, [](ColorPropertiesWindow& w) { w.CloseColorProperties(); }},
-    {{Qt::Key_F3}, [](ColorPropertiesWindow& w) { emit w.optionsRequested(); }},
-    {{Qt::Key_F4}, [](ColorPropertiesWindow& w) { emit w.eyeDropperRequested(); }},
-    {{Qt::Key_F5}, [](ColorPropertiesWindow& w) { emit w.quickPaletteRequested(); }},
-    {{Qt::Key_F6}, [](ColorPropertiesWindow& w) { emit w.testLayoutsRequested(); }},
-    {{Qt::Key_F7}, [](ColorPropertiesWindow& w) { emit w.colorPropertiesRequested(); }},
     {Only(Qt::Key_F10, Qt::ShiftModifier),
      [](ColorPropertiesWindow& w) { w.OpenWindowMenuAtButton(); }},
 };
@@ -28,11 +18,8 @@ const ColorPropertiesKey kKeys[] = {
 } // namespace
 
 void ColorPropertiesWindow::keyPressEvent(QKeyEvent* event) {
-    for (const ColorPropertiesKey& key : kKeys) {
-        if (key.binding.Matches(*event)) {
-            key.run(*this);
-        }
-    }
+    RunKeys(kKeys, *this, *event);
+    RunKeys(kToolWindowKeys<ColorPropertiesWindow>, *this, *event);
     event->accept();
 }
 

@@ -1,8 +1,11 @@
 #pragma once
 // A key of a window's key map: the key, the modifiers that must be held with it and those that
-// must not be; any other modifier may be held or not.
+// must not be; any other modifier may be held or not. A window's keys are a table of such keys,
+// each with what it does to the window.
 
 #include <QKeyEvent>
+
+#include <cstddef>
 
 namespace twl {
 
@@ -25,5 +28,35 @@ struct KeyBinding {
 inline KeyBinding Only(int key, Qt::KeyboardModifiers held) {
     return KeyBinding{key, held, kAllModifiers & ~held};
 }
+
+// One row of a window's key table.
+template <typename Window> struct WindowKey {
+    KeyBinding binding;
+    void (*run)(Window& window);
+};
+
+// Runs every row of the table that the key matches; true when one did.
+template <typename Window, std::size_t Count>
+bool RunKeys(const WindowKey<Window> (&keys)[Count], Window& window, const QKeyEvent& event) {
+    bool ran = false;
+    for (const WindowKey<Window>& key : keys) {
+        if (key.binding.Matches(event)) {
+            key.run(window);
+            ran = true;
+        }
+    }
+    return ran;
+}
+
+// F3 to F7 in a tool window ask for the same five windows as on the bar: Options, the Eye Dropper,
+// the Quick Color Palette, Test Layouts and Color Properties.
+template <typename Window>
+inline const WindowKey<Window> kToolWindowKeys[] = {
+    {{Qt::Key_F3}, [](Window& w) { emit w.optionsRequested(); }},
+    {{Qt::Key_F4}, [](Window& w) { emit w.eyeDropperRequested(); }},
+    {{Qt::Key_F5}, [](Window& w) { emit w.quickPaletteRequested(); }},
+    {{Qt::Key_F6}, [](Window& w) { emit w.testLayoutsRequested(); }},
+    {{Qt::Key_F7}, [](Window& w) { emit w.colorPropertiesRequested(); }},
+};
 
 } // namespace twl

@@ -7,20 +7,10 @@ namespace twl {
 
 namespace {
 
-struct EyeDropperKey {
-    KeyBinding binding;
-    void (*run)(EyeDropperWindow& window);
-};
-
-const EyeDropperKey kKeys[] = {
+const WindowKey<EyeDropperWindow> kKeys[] = {
     {{Qt::Key_F1},
      [](EyeDropperWindow& w) { emit w.helpRequested(QStringLiteral("eyedrop.htm")); }},
     {{Qt::Key_Escape}, [](EyeDropperWindow& w) { w.CloseEyeDropper(); }},
-    {{Qt::Key_F3}, [](EyeDropperWindow& w) { emit w.optionsRequested(); }},
-    {{Qt::Key_F4}, [](EyeDropperWindow& w) { emit w.eyeDropperRequested(); }},
-    {{Qt::Key_F5}, [](EyeDropperWindow& w) { emit w.quickPaletteRequested(); }},
-    {{Qt::Key_F6}, [](EyeDropperWindow& w) { emit w.testLayoutsRequested(); }},
-    {{Qt::Key_F7}, [](EyeDropperWindow& w) { emit w.colorPropertiesRequested(); }},
     {Only(Qt::Key_Return, Qt::ControlModifier), [](EyeDropperWindow& w) { w.AddSampledColor(); }},
     {Only(Qt::Key_Enter, Qt::ControlModifier), [](EyeDropperWindow& w) { w.AddSampledColor(); }},
     {Only(Qt::Key_F10, Qt::ShiftModifier), [](EyeDropperWindow& w) { w.OpenWindowMenuAtButton(); }},
@@ -42,11 +32,8 @@ const std::pair<int, NudgeDirection> kArrows[] = {{Qt::Key_Left, NudgeDirection:
 } // namespace
 
 void EyeDropperWindow::keyPressEvent(QKeyEvent* event) {
-    for (const EyeDropperKey& key : kKeys) {
-        if (key.binding.Matches(*event)) {
-            key.run(*this);
-        }
-    }
+    RunKeys(kKeys, *this, *event);
+    RunKeys(kToolWindowKeys<EyeDropperWindow>, *this, *event);
     // An arrow nudges the point by one pixel; with Shift alone, by five more.
     const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
     for (const auto& [arrowKey, direction] : kArrows) {

@@ -7,12 +7,7 @@ namespace twl {
 
 namespace {
 
-struct QuickPaletteKey {
-    KeyBinding binding;
-    void (*run)(QuickPaletteWindow& window);
-};
-
-const QuickPaletteKey kKeys[] = {
+const WindowKey<QuickPaletteWindow> kKeys[] = {
     {{Qt::Key_F1},
      [](QuickPaletteWindow& w) {
          emit w.helpRequested(w.Mode() == QuickPaletteMode::NamedColors
@@ -32,14 +27,7 @@ const QuickPaletteKey kKeys[] = {
 } // namespace
 
 bool QuickPaletteWindow::HandleKey(const QKeyEvent& event) {
-    bool handled = false;
-    for (const QuickPaletteKey& key : kKeys) {
-        if (key.binding.Matches(event)) {
-            key.run(*this);
-            handled = true;
-        }
-    }
-    return handled;
+    return RunKeys(kKeys, *this, event);
 }
 
 } // namespace twl
