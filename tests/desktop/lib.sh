@@ -130,6 +130,15 @@ start_program() {
     started_pids+=($twl_pid)
 }
 
+# Starts the program and waits for its bar, which must appear: its id is in $bar, its place in
+# $left and $top.
+start_program_and_bar() {
+    start_program
+    bar=$(wait_for_bar)
+    check "the main bar appears" test -n "$bar"
+    read -r left top <<<"$(window_position "$bar")"
+}
+
 # Prints the id of a shown window whose name matches $1, waiting up to 10 s for it.
 wait_for_window() {
     local name=$1 id=

@@ -4,10 +4,7 @@
 source "$(dirname "$0")/lib.sh"
 start_desktop
 xsetroot -solid '#336699'
-start_program
-bar=$(wait_for_bar)
-check "the main bar appears" test -n "$bar"
-read -r left top <<<"$(window_position "$bar")"
+start_program_and_bar
 bar_height() { window_size "$bar" | cut -d ' ' -f 2 | grep . || echo 0; }
 
 # Press on the eye-dropper button, drag over the desktop, release there.

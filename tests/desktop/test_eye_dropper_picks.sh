@@ -8,10 +8,7 @@ start_desktop
 xsetroot -solid '#336699'
 mkdir -p "$user_folder"
 printf '$000000FF\r\n$0000FF00\r\n' >"$user_folder/colorset.dat" # slot 1 red, slot 2 green
-start_program
-bar=$(wait_for_bar)
-check "the main bar appears" test -n "$bar"
-read -r left top <<<"$(window_position "$bar")"
+start_program_and_bar
 bar_height() { window_size "$bar" | cut -d ' ' -f 2 | grep . || echo 0; }
 slot1_x=$((left + 21)) slot1_y=$((top + 65)) # the middle of slot 1's swatch
 

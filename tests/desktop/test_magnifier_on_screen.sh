@@ -5,10 +5,7 @@
 source "$(dirname "$0")/lib.sh"
 start_desktop
 xsetroot -solid '#336699'
-start_program
-bar=$(wait_for_bar)
-check "the main bar appears" test -n "$bar"
-read -r left top <<<"$(window_position "$bar")"
+start_program_and_bar
 
 # The picture starts at (12, 29) in the Eye Dropper. Picture pixel (41, 41) lies inside a grid
 # cell at every zoom, well away from the sample's frame in the middle.

@@ -10,10 +10,7 @@ mkdir -p "$user_folder" "$work/out"
 printf '$00563412\r\nclWhite\r\n$000A0500\r\n' >"$user_folder/colorset.dat"
 printf 'program=twl\r\ncaptureandcopy=1\r\nACopyonHotkey=1\r\nAutoCopySwatch=1\r\ncopyas=HEX with #\r\n' \
     >"$user_folder/set.set"
-start_program
-bar=$(wait_for_bar)
-check "the main bar appears" test -n "$bar"
-read -r left top <<<"$(window_position "$bar")"
+start_program_and_bar
 
 # Opens the main menu with a right-click on the title and presses the keys given.
 main_menu() {

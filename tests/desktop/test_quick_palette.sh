@@ -5,10 +5,7 @@
 source "$(dirname "$0")/lib.sh"
 start_desktop
 xsetroot -solid '#336699'
-start_program
-bar=$(wait_for_bar)
-check "the main bar appears" test -n "$bar"
-read -r left top <<<"$(window_position "$bar")"
+start_program_and_bar
 
 # Opens the main menu with a right-click on the title and presses the keys given.
 main_menu() {

@@ -4,10 +4,7 @@
 # and the place it was left at is in set.set after exit.
 source "$(dirname "$0")/lib.sh"
 start_desktop
-start_program
-bar=$(wait_for_bar)
-check "the main bar appears" test -n "$bar"
-read -r left top <<<"$(window_position "$bar")"
+start_program_and_bar
 
 # The main menu on the title; "HTML Quick Reference" is its sixth item.
 xdotool mousemove $((left + 15)) $((top + 12)) sleep 0.2 click 3

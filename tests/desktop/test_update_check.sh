@@ -35,10 +35,7 @@ silent_port=$(head -n 1 "$work/silent.log")
 
 start_desktop
 export TWL_UPDATE_URL=http://127.0.0.1:$port
-start_program
-bar=$(wait_for_bar)
-check "the main bar appears" test -n "$bar"
-read -r left top <<<"$(window_position "$bar")"
+start_program_and_bar
 
 main_menu() {
     xdotool mousemove $((left + 15)) $((top + 12)) sleep 0.2 click 3
@@ -62,13 +59,18 @@ message_text() {
     xclip -o -selection primary 2>/dev/null
 }
 
+# Answers the message box with a key; the box and the update window both close.
+answer() {
+    xdotool key "$1"
+    wait_for 10 '[ -z "$(message_box)" ] && [ -z "$(update_window)" ]' "the box and the window to close"
+}
+
 printf 'name=TWL\r\nupdate=%s\r\n' "$version" >"$site/products/twl/update.txt"
 check_for_updates
 text=$(message_text 20)
 check "the same version: \"You have the latest version. Thanks for checking!\"" \
     grep -qx 'You have the latest version. Thanks for checking!' <<<"$text"
-xdotool key Return
-wait_for 10 '[ -z "$(message_box)" ] && [ -z "$(update_window)" ]' "the box and the window to close"
+answer Return
 check "update.txt is left in the data folder as served" \
     cmp -s "$user_folder/update.txt" "$site/products/twl/update.txt"
 
@@ -77,8 +79,7 @@ check_for_updates
 text=$(message_text 20)
 check "a newer version is offered" \
     grep -qx 'There is a newer version. Would you like to download?' <<<"$text"
-xdotool key n
-wait_for 10 '[ -z "$(message_box)" ] && [ -z "$(update_window)" ]' "the box and the window to close"
+answer n
 check "answered No, update.txt is deleted" test ! -e "$user_folder/update.txt"
 
 # No file on the server (404), then a file longer than 64 KB: both cannot connect.
@@ -92,8 +93,7 @@ for served in missing long; do
     text=$(message_text 20)
     check "a $served update.txt: \"Sorry, cannot connect to 127.0.0.1 right now.\"" \
         grep -qx 'Sorry, cannot connect to 127.0.0.1 right now.' <<<"$text"
-    xdotool key Return
-    wait_for 10 '[ -z "$(message_box)" ] && [ -z "$(update_window)" ]' "the box and the window to close"
+    answer Return
     check "and writes no update.txt" test ! -e "$user_folder/update.txt"
 done
 
@@ -110,7 +110,6 @@ check "and the check is still waiting" test -n "$(update_window)" -a -z "$(messa
 text=$(message_text 40)
 check "the silent server ends in \"Sorry, cannot connect to 127.0.0.1 right now.\"" \
     grep -qx 'Sorry, cannot connect to 127.0.0.1 right now.' <<<"$text"
-xdotool key Return
-wait_for 10 '[ -z "$(message_box)" ] && [ -z "$(update_window)" ]' "the box and the window to close"
+answer Return
 close_program
 finish
