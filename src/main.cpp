@@ -2,6 +2,7 @@
 
 #include "app/command_line.h"
 #include "app/program.h"
+#include "app/script_command.h"
 #include "app/termination_watcher.h"
 #include "app/twl_application.h"
 #include "core/base/version_info.h"
@@ -14,6 +15,9 @@ int main(int argc, char** argv) {
     const twl::CommandLine commandLine = twl::ReadCommandLine(argc, argv);
     if (commandLine.exitCode) {
         return *commandLine.exitCode;
+    }
+    if (commandLine.request) {
+        return twl::RunScriptCommand(commandLine, TWL_DATA_FROM_PROGRAM, argc, argv);
     }
     twl::TwlApplication app(argc, argv);
     // No display name: on X11 Qt appends it to every window title, and each window's caption

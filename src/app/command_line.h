@@ -1,6 +1,10 @@
 #pragma once
-// The program's command line: --help, --version and --config-dir DIR. It is read before the
-// application object exists, so --help and --version answer without a display.
+// The program's command line: --help, --version and --config-dir DIR, and the commands for
+// scripts and key bindings (--pick, --add, --palette, --export, --list-formats, --show, --quit),
+// which talk to the running bar or work alone. It is read before the application object exists,
+// so --help and --version answer without a display.
+
+#include "core/scripting/instance_message.h"
 
 #include <QString>
 #include <QStringList>
@@ -11,13 +15,16 @@
 namespace twl {
 
 struct CommandLine {
-    // Set when the program ends at once: 0 after --help or --version, 1 after a wrong command line.
+    // Set when the program ends at once: 0 after --help or --version, 1 after a wrong command
+    // line, 2 after a command whose colour, format or file kind is wrong.
     std::optional<int> exitCode;
     // What to print: the help or the version on standard output, an error on standard error.
     QString output;
     // --config-dir made absolute: the folder used in place of the user's configuration folder.
     // Empty without the option.
     std::string configFolder;
+    // A command for the running bar (or for the command line alone); the bar starts without one.
+    std::optional<InstanceRequest> request;
 };
 
 // The first argument is the program itself, as in argv.

@@ -1,9 +1,12 @@
 #include "app/program.h"
 
+#include "app/bar_script_target.h"
 #include "app/error_report.h"
+#include "app/instance_connection.h"
 #include "app/single_instance.h"
 #include "core/fonts/sample_texts.h"
 #include "core/placement/window_position.h"
+#include "core/sampling/eye_dropper_settings.h"
 #include "core/startup/autostart.h"
 #include "platform/dialogs.h"
 #include "platform/monitors.h"
@@ -30,6 +33,7 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QPointer>
 #include <QScreen>
 
 namespace twl {
@@ -62,6 +66,8 @@ bool Program::Start() {
             return false;
         }
         connect(instance_.get(), &SingleInstance::anotherStarted, this, &Program::BringForward);
+        connect(instance_.get(), &SingleInstance::requestReceived, this,
+                &Program::AnswerScriptRequest);
     }
 
     bar_ = std::make_unique<MainBar>();
@@ -94,6 +100,11 @@ bool Program::Start() {
     bar_->move(barPlace.x, barPlace.y);
     palette_->SaveAfterChanges(folders_.userDataFolder);
     connect(palette_.get(), &PaletteController::autoCopyDue, this, &Program::AutoCopyNewest);
+    scriptTarget_ =
+        std::make_unique<BarScriptTarget>(*palette_, formats_, settings_, services_.screen, [this] {
+            return eyeDropper_ ? eyeDropper_->Sampler().State()
+                               : MagnifierStateFromSettings(settings_);
+        });
     LoadColorValueFormats(formats_, folders_.sharedDataFolder, folders_.programFolder);
     bar_->ApplyStayOnTop(settings_.stayOnTop);
 
@@ -165,6 +176,24 @@ void Program::BringForward() {
     bar_->show();
     bar_->raise();
     bar_->activateWindow();
+}
+
+void Program::AnswerScriptRequest(const InstanceRequest& request, InstanceConnection* connection) {
+    const QPointer<InstanceConnection> answer(connection);
+    if (!scriptTarget_) {
+        connection->Reply(FailedReply(1, {"tintwell: the bar is still starting"}));
+        return;
+    }
+    if (request.verb == RequestVerb::Quit) {
+        connection->Reply(OkReply());
+        Exit();
+        return;
+    }
+    AnswerRequest(request, *scriptTarget_, [answer](const InstanceReply& reply) {
+        if (answer) {
+            answer->Reply(reply);
+        }
+    });
 }
 
 void Program::CollectLiveSettings() {

@@ -3,6 +3,7 @@
 // main bar, the creation and wiring of the other windows, and the saving at exit and at log-off.
 
 #include "core/formats/format_list.h"
+#include "core/scripting/instance_message.h"
 #include "core/settings/settings.h"
 #include "core/startup/autostart.h"
 #include "core/startup/data_folders.h"
@@ -18,6 +19,8 @@
 namespace twl {
 
 class AboutWindow;
+class BarScriptTarget;
+class InstanceConnection;
 class BarActions;
 class Clipboard;
 class ColorPropertiesWindow;
@@ -127,6 +130,8 @@ signals:
 
 private:
     static ScreenInfo CurrentScreenInfo();
+    // A request of the command line (or of a later copy) over the single-instance socket.
+    void AnswerScriptRequest(const InstanceRequest& request, InstanceConnection* connection);
     void CollectLiveSettings();
     void SaveSettingsOrReport();
     void Quit();
@@ -159,6 +164,7 @@ private:
     Settings settings_;
     CopyTextAndSwatchFn copyTextAndSwatch_;
     std::unique_ptr<SingleInstance> instance_;
+    std::unique_ptr<BarScriptTarget> scriptTarget_;
     std::unique_ptr<MainBar> bar_;
     std::unique_ptr<PaletteController> palette_;
     std::unique_ptr<WindowPlacer> placer_;

@@ -1,5 +1,8 @@
 #include "app/single_instance.h"
 
+#include "app/instance_connection.h"
+#include "app/local_socket.h"
+
 #include <QCryptographicHash>
 #include <QDir>
 #include <QSocketNotifier>
@@ -26,24 +29,20 @@ QString RuntimeFolder() {
     return folder;
 }
 
-// The socket's address and its length. A path too long for an address (a deep runtime folder)
-// becomes a name in the abstract namespace instead: its last bytes after a zero byte.
-socklen_t MakeAddress(const QByteArray& path, sockaddr_un& address) {
-    std::memset(&address, 0, sizeof address);
-    address.sun_family = AF_UNIX;
-    const std::size_t room = sizeof address.sun_path - 1;
-    const auto length = static_cast<std::size_t>(path.size());
-    if (length <= room) {
-        std::memcpy(address.sun_path, path.constData(), length);
-        return sizeof address;
-    }
-    std::memcpy(address.sun_path + 1, path.constData() + (length - room), room);
-    return sizeof address;
-}
-
 bool IsAbstract(const sockaddr_un& address) {
     return address.sun_path[0] == '\0';
 }
+
+// The user a connection comes from is this program's user.
+bool SameUser(int socket) {
+    ucred peer{};
+    socklen_t length = sizeof peer;
+    return ::getsockopt(socket, SOL_SOCKET, SO_PEERCRED, &peer, &length) == 0 &&
+           length == sizeof peer && peer.uid == ::geteuid();
+}
+
+// At most this many conversations at once; more are turned away unread.
+constexpr int kMostConnections = 16;
 
 } // namespace
 
@@ -51,8 +50,7 @@ SingleInstance::SingleInstance(const QString& key, QObject* parent)
     : SingleInstance(key, RuntimeFolder(), parent) {}
 
 SingleInstance::SingleInstance(const QString& key, const QString& folder, QObject* parent)
-    : QObject(parent), socketPath_(QFile::encodeName(folder + QStringLiteral("/tintwell-") + key +
-                                                     QStringLiteral(".socket"))),
+    : QObject(parent), socketPath_(SocketPathFor(key, folder)),
       lock_(std::make_unique<QLockFile>(folder + QStringLiteral("/tintwell-") + key +
                                         QStringLiteral(".lock"))) {
     // Only a dead owner makes the lock stale, never its age: the first copy may run for weeks.
@@ -76,6 +74,15 @@ QString SingleInstance::KeyFor(const QString& programPath, const QString& dataFo
     return QString::fromLatin1(hash.result().toHex().left(16));
 }
 
+QByteArray SingleInstance::SocketPathFor(const QString& key) {
+    return SocketPathFor(key, RuntimeFolder());
+}
+
+QByteArray SingleInstance::SocketPathFor(const QString& key, const QString& folder) {
+    return QFile::encodeName(folder + QStringLiteral("/tintwell-") + key +
+                             QStringLiteral(".socket"));
+}
+
 bool SingleInstance::Claim() {
     if (lock_->tryLock(0)) {
         ListenForOthers();
@@ -92,7 +99,7 @@ bool SingleInstance::Claim() {
 
 void SingleInstance::ListenForOthers() {
     sockaddr_un address;
-    const socklen_t addressLength = MakeAddress(socketPath_, address);
+    const socklen_t addressLength = MakeSocketAddress(socketPath_, address);
     const int listener = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
     if (listener < 0) {
         return;
@@ -116,38 +123,37 @@ void SingleInstance::ListenForOthers() {
 }
 
 void SingleInstance::AcceptOthers() {
-    // A connection is the whole message; what the other copy writes is not read.
     for (;;) {
-        const int other = ::accept4(listener_, nullptr, nullptr, SOCK_CLOEXEC);
+        const int other = ::accept4(listener_, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
         if (other < 0) {
             return;
         }
-        ::close(other);
-        emit anotherStarted();
+        if (!SameUser(other) ||
+            findChildren<InstanceConnection*>(Qt::FindDirectChildrenOnly).size() >=
+                kMostConnections) {
+            ::close(other);
+            continue;
+        }
+        auto* connection = new InstanceConnection(other, requestTimeoutMs_, this);
+        connect(connection, &InstanceConnection::requestRead, this,
+                [this, connection](const InstanceRequest& request) {
+                    if (request.verb == RequestVerb::Show) {
+                        connection->Reply(OkReply());
+                        emit anotherStarted();
+                        return;
+                    }
+                    emit requestReceived(request, connection);
+                });
     }
 }
 
 void SingleInstance::AskFirstCopyForward(const QByteArray& socketPath) {
-    sockaddr_un address;
-    const socklen_t addressLength = MakeAddress(socketPath, address);
-    const int socket = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    const int socket = ConnectToSocket(socketPath);
     if (socket < 0) {
         return;
     }
-    // A full queue of waiting connections is tried again for about a second; a first copy that
-    // does not take the connection by then is left alone.
-    int result = -1;
-    for (int attempt = 0; attempt < 20; ++attempt) {
-        result = ::connect(socket, reinterpret_cast<const sockaddr*>(&address), addressLength);
-        if (result == 0 || errno != EAGAIN) {
-            break;
-        }
-        ::poll(nullptr, 0, 50);
-    }
-    if (result == 0) {
-        static const char kShow[] = "show\n";
-        (void)!::send(socket, kShow, sizeof kShow - 1, MSG_NOSIGNAL);
-    }
+    // The request stays queued for the first copy after this one has closed its end.
+    SendAll(socket, WriteInstanceRequest({RequestVerb::Show, {}}));
     ::close(socket);
 }
 
