@@ -54,6 +54,8 @@ poll 10 '[ -s "$work/out/palette.aco" ]'
 printf '\x00\x01\x00\x03\x00\x00\x12\x12\x34\x34\x56\x56\x00\x00\x00\x00\xff\xff\xff\xff\xff\xff\x00\x00\x00\x00\x00\x00\x05\x05\x0a\x0a\x00\x00' \
     >"$work/expected.aco"
 check "the .aco file holds the palette's bytes" cmp -s "$work/out/palette.aco" "$work/expected.aco"
+"$program" --export "$work/out/command-line.aco"
+check "--export to .aco writes the menu's bytes" cmp -s "$work/out/command-line.aco" "$work/out/palette.aco"
 
 # Again: the dialog keeps the name, and asks before replacing the file; "No" keeps it.
 printf 'old' >"$work/out/palette.aco"

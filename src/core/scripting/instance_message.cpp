@@ -187,8 +187,9 @@ std::optional<InstanceReply> ReadInstanceReply(std::string_view bytes) {
         const std::string_view code = frame.head.substr(kFailed.size());
         int exitCode = 0;
         const auto [end, error] = std::from_chars(code.data(), code.data() + code.size(), exitCode);
+        // Written one way only: no sign, no leading zero.
         if (error == std::errc() && end == code.data() + code.size() && exitCode >= 1 &&
-            exitCode <= 255) {
+            exitCode <= 255 && code == std::to_string(exitCode)) {
             return FailedReply(exitCode, std::move(frame.items));
         }
     }
