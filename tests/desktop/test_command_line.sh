@@ -60,6 +60,12 @@ checker_overlay_picks "alone at 1" "101 203 101 203" "102 203 102 203" \
     "500 500 501 500 Right" "500 500 500 510 shift+Down" "1279 1023 1279 1023"
 xsetroot -solid '#336699'
 
+# No bar: --add writes the palette file whole, the first colour on top.
+"$program" --add '#00ff00' '#0000FF'
+check "alone, --add puts the colours on top of colorset.dat" \
+    test "$(head -n 2 "$user_folder/colorset.dat" | od -An -c | tr -s ' \n' ' ')" = \
+    "$(printf 'clLime\r\nclBlue\r\n' | od -An -c | tr -s ' \n' ' ')"
+
 # With the bar running, a pick joins its palette and follows the automatic copy.
 mkdir -p "$user_folder"
 printf 'program=twl\r\ncaptureandcopy=1\r\ncopyas=RGB\r\n' >"$user_folder/set.set"
