@@ -7,14 +7,42 @@
 #include "app/twl_application.h"
 #include "core/base/version_info.h"
 #include "core/startup/data_folders.h"
+#include "core/startup/display_choice.h"
 #include "platform/platform_services.h"
 
 #include <QStandardPaths>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
 
 int main(int argc, char** argv) {
     const twl::CommandLine commandLine = twl::ReadCommandLine(argc, argv);
     if (commandLine.exitCode) {
         return *commandLine.exitCode;
+    }
+    // On a Wayland desktop the windows run on XWayland, where they keep their places.
+    const auto isSet = [](const char* name) {
+        const char* value = std::getenv(name);
+        return value != nullptr && *value != '\0';
+    };
+    const twl::DisplayChoice display =
+        twl::ChooseDisplay(isSet("WAYLAND_DISPLAY"), isSet("DISPLAY"), isSet("QT_QPA_PLATFORM"));
+    if (display == twl::DisplayChoice::UseXWayland) {
+        setenv("QT_QPA_PLATFORM", "xcb", 1);
+    }
+    const bool needsWindows =
+        !commandLine.request || commandLine.request->verb == twl::RequestVerb::Pick;
+    if (display == twl::DisplayChoice::NeedsXWayland && needsWindows) {
+        std::fprintf(stderr, "%s\n", std::string(twl::kNeedsXWaylandText).c_str());
+        return 1;
+    }
+    if (commandLine.diagnose) {
+        twl::TwlApplication app(argc, argv);
+        const twl::PlatformServices services = twl::MakePlatformServices();
+        std::printf("%s\n%s\n", twl::VersionLine().toLocal8Bit().constData(),
+                    twl::DiagnosisText(*services.screen).c_str());
+        return 0;
     }
     if (commandLine.request) {
         return twl::RunScriptCommand(commandLine, TWL_DATA_FROM_PROGRAM, argc, argv);

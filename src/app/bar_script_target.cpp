@@ -2,6 +2,7 @@
 
 #include "core/scripting/script_values.h"
 #include "core/settings/settings.h"
+#include "platform/screen_reader.h"
 #include "ui/bar/palette_controller.h"
 #include "ui/screen_pick/screen_pick_overlay.h"
 
@@ -43,24 +44,35 @@ std::optional<std::string> BarScriptTarget::AddColors(std::span<const TColor> fi
     return std::nullopt;
 }
 
-bool BarScriptTarget::CanPick() const {
-    return !overlay_ || !overlay_->IsOpen();
+std::string BarScriptTarget::PickProblem() const {
+    if (overlay_ && overlay_->IsOpen()) {
+        return "a pick is already under way";
+    }
+    return screen_.Unavailable();
 }
 
 void BarScriptTarget::Pick(std::function<void(std::optional<TColor>)> done) {
+    OpenOverlay([this, done](std::optional<TColor> color) {
+        if (color) {
+            palette_.AddColorToPalette(*color);
+        }
+        done(color);
+    });
+}
+
+void BarScriptTarget::OpenOverlay(std::function<void(std::optional<TColor>)> done) {
     // A new overlay for each pick: the magnifier and the formats may have changed since.
     if (overlay_) {
         overlay_.release()->deleteLater();
     }
     overlay_ = MakeScreenPickOverlay(screen_, magnifier_(), formats_, settings_.autoCopyFormat);
     QObject::connect(overlay_.get(), &ScreenPickOverlay::picked, overlay_.get(),
-                     [this, done](TColor color) {
-                         palette_.AddColorToPalette(color);
-                         done(color);
-                     });
+                     [done](TColor color) { done(color); });
     QObject::connect(overlay_.get(), &ScreenPickOverlay::cancelled, overlay_.get(),
                      [done] { done(std::nullopt); });
-    overlay_->Open();
+    if (!overlay_->Open()) {
+        done(std::nullopt);
+    }
 }
 
 } // namespace twl

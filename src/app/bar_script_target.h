@@ -28,7 +28,10 @@ public:
     std::string AutoCopyFormat() const override;
     std::optional<std::string> AddColors(std::span<const TColor> firstOnTop) override;
     void Pick(std::function<void(std::optional<TColor>)> done) override;
-    bool CanPick() const override;
+    std::string PickProblem() const override;
+    // Opens the overlay and hands on the colour picked, adding nothing (the hotkey's pick, which
+    // adds by its own rules).
+    void OpenOverlay(std::function<void(std::optional<TColor>)> done);
 
 private:
     PaletteController& palette_;

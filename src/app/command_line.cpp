@@ -75,11 +75,14 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
                                          QStringLiteral("Print the format names, one a line."));
     const QCommandLineOption show(QStringLiteral("show"),
                                   QStringLiteral("Bring the running bar forward."));
+    const QCommandLineOption diagnose(
+        QStringLiteral("diagnose"),
+        QStringLiteral("Show how the screen is read and the hotkey is heard on this desktop."));
     const QCommandLineOption quit(
         QStringLiteral("quit"),
         QStringLiteral("End the running bar; it saves as at a normal exit."));
-    parser.addOptions(
-        {help, version, configDir, pick, add, palette, exportTo, format, listFormats, show, quit});
+    parser.addOptions({help, version, configDir, pick, add, palette, exportTo, format, listFormats,
+                       show, quit, diagnose});
     parser.addPositionalArgument(QStringLiteral("colours"),
                                  QStringLiteral("With --add: the colours, as \"#336699\" or "
                                                 "\"RGB(51,102,153)\"."),
@@ -174,6 +177,7 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
 
     CommandLine result;
     result.request = std::move(request);
+    result.diagnose = parser.isSet(diagnose);
     if (parser.isSet(configDir)) {
         const QString folder = parser.value(configDir);
         if (folder.isEmpty()) {

@@ -25,6 +25,8 @@ struct CommandLine {
     std::string configFolder;
     // A command for the running bar (or for the command line alone); the bar starts without one.
     std::optional<InstanceRequest> request;
+    // --diagnose: how the screen is read and the hotkey heard here.
+    bool diagnose = false;
 };
 
 // The first argument is the program itself, as in argv.

@@ -2,6 +2,7 @@
 
 #include "app/bar_script_target.h"
 #include "core/sampling/eye_dropper_settings.h"
+#include "platform/screen_reader.h"
 #include "ui/screen_pick/screen_pick_overlay.h"
 
 namespace twl {
@@ -31,6 +32,11 @@ std::optional<std::string> FileScriptTarget::AddColors(std::span<const TColor> f
     return std::nullopt;
 }
 
+std::string FileScriptTarget::PickProblem() const {
+    return screen_ != nullptr ? screen_->Unavailable()
+                              : std::string("there is no screen to pick from");
+}
+
 void FileScriptTarget::Pick(std::function<void(std::optional<TColor>)> done) {
     if (screen_ == nullptr) {
         done(std::nullopt);
@@ -42,7 +48,9 @@ void FileScriptTarget::Pick(std::function<void(std::optional<TColor>)> done) {
                      [done](TColor color) { done(color); });
     QObject::connect(overlay_.get(), &ScreenPickOverlay::cancelled, overlay_.get(),
                      [done] { done(std::nullopt); });
-    overlay_->Open();
+    if (!overlay_->Open()) {
+        done(std::nullopt);
+    }
 }
 
 } // namespace twl

@@ -30,6 +30,7 @@ public:
     std::string AutoCopyFormat() const override { return settings_.autoCopyFormat; }
     std::optional<std::string> AddColors(std::span<const TColor> firstOnTop) override;
     void Pick(std::function<void(std::optional<TColor>)> done) override;
+    std::string PickProblem() const override;
 
 private:
     std::filesystem::path appDataFolder_;

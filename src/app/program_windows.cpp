@@ -1,9 +1,11 @@
 // The program's windows: the bar's commands once it has been painted, every other window the
 // first time it is wanted, each wired to the program as it is built.
 
+#include "app/bar_script_target.h"
 #include "app/error_report.h"
 #include "app/program.h"
 #include "core/quick_palette/named_colors.h"
+#include "platform/screen_reader.h"
 #include "platform/update_downloader.h"
 #include "ui/about/about_window.h"
 #include "ui/bar/bar_actions.h"
@@ -147,6 +149,13 @@ void Program::CreateBarCommands() {
     pickFlow_ = std::make_unique<PickFlow>(*bar_, *palette_, settings_, services_.hotkey,
                                            [this]() -> EyeDropperWindow& { return EyeDropper(); });
     pickFlow_->RegisterHotkey();
+    pickFlow_->SetOverlayPick([this](std::function<void(std::optional<TColor>)> done) {
+        if (services_.screen.PointerIsOurs() || !scriptTarget_) {
+            return false;
+        }
+        scriptTarget_->OpenOverlay(std::move(done));
+        return true;
+    });
 
     // Test Layouts is light to build and reads its last layout now, as the program starts: a
     // damaged one is reported at once, and its areas take the palette's colours of the start.
@@ -176,6 +185,11 @@ void Program::CreateEyeDropper() {
     placer_->SetEyeDropper(eye);
     actions_->AddToolWindow(eye);
     pickFlow_->AttachEyeDropper(*eye);
+    connect(eye, &EyeDropperWindow::overlayPickRequested, this, [this] {
+        if (scriptTarget_ && scriptTarget_->PickProblem().empty()) {
+            scriptTarget_->Pick([](std::optional<TColor>) {});
+        }
+    });
     connect(eye, &EyeDropperWindow::dockRequested, this, [this] { placer_->PlaceEyeDropper(); });
     connect(eye, &EyeDropperWindow::quickPaletteDockRequested, this,
             [this] { placer_->PlaceQuickPalette(); });

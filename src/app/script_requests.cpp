@@ -76,14 +76,18 @@ void AnswerRequest(const InstanceRequest& request, ScriptTarget& target, const R
             reply(FailedReply(2, UnknownFormatMessage(request.items.front(), formats)));
             return;
         }
-        if (!target.CanPick()) {
-            reply(FailedReply(1, {"tintwell: a pick is already under way"}));
+        if (const std::string problem = target.PickProblem(); !problem.empty()) {
+            reply(FailedReply(1, {"tintwell: " + problem}));
             return;
         }
         // The target outlives its picks: the bar, or the command line's own loop.
         target.Pick([&target, reply, name = *format](std::optional<TColor> color) {
             if (!color) {
-                reply(CancelledReply());
+                // A screen that could not be read as the pick began is told, not taken for a
+                // cancel.
+                const std::string problem = target.PickProblem();
+                reply(problem.empty() ? CancelledReply()
+                                      : FailedReply(1, {"tintwell: " + problem}));
                 return;
             }
             reply(OkReply({ScriptValue(target.Formats(), *color, name)}));

@@ -27,8 +27,9 @@ public:
     // Opens the screen pick overlay; done gets the colour, or nothing when the pick was
     // cancelled. A colour picked is on the palette (where there is one) before done runs.
     virtual void Pick(std::function<void(std::optional<TColor>)> done) = 0;
-    // False while a pick is already open.
-    virtual bool CanPick() const { return true; }
+    // Why a pick cannot be made now ("" when it can): one is open already, or the screen
+    // cannot be read.
+    virtual std::string PickProblem() const { return {}; }
 };
 
 using ReplyFn = std::function<void(const InstanceReply& reply)>;

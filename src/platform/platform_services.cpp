@@ -4,12 +4,17 @@
 #include "platform/qt/qt_clipboard.h"
 #include "platform/qt/qt_dialogs.h"
 #include "platform/qt/qt_shell.h"
+#include "platform/wayland/portal_screen_reader.h"
+#include "platform/wayland/screencopy_screen_reader.h"
+#include "platform/wayland/unavailable_screen_reader.h"
 #include "platform/x11/x11_hotkey.h"
 #include "platform/x11/x11_screen_reader.h"
 
 #include <QGuiApplication>
 
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 
 namespace twl {
 
@@ -21,6 +26,52 @@ std::string UnavailableServicesNote(const std::string& platformName) {
            "\"): picking from the screen and the global hotkey are unavailable";
 }
 
+namespace {
+
+// On a Wayland desktop the windows run on XWayland, whose root cannot be read: the pixels come
+// from the compositor's screen copy, else from the desktop portal. TWL_CAPTURE names one
+// ("screencopy", "portal") to use it alone.
+std::unique_ptr<ScreenReader> WaylandScreenReader() {
+    const char* forced = std::getenv("TWL_CAPTURE");
+    const std::string only = forced != nullptr ? forced : "";
+    std::string screencopyProblem = "not tried";
+    if (only.empty() || only == "screencopy") {
+        if (auto capture = WaylandCapture::Connect(screencopyProblem)) {
+            return std::make_unique<ScreencopyScreenReader>(std::move(capture),
+                                                            std::make_unique<X11ScreenReader>());
+        }
+    }
+    if ((only.empty() || only == "portal") && PortalScreenReader::Offered()) {
+        return std::make_unique<PortalScreenReader>(std::make_unique<X11ScreenReader>());
+    }
+    std::string reason = "no way to read the screen on this Wayland desktop: " + screencopyProblem +
+                         ", and no desktop portal offers Screenshot";
+    if (!only.empty() && only != "screencopy" && only != "portal") {
+        reason = "TWL_CAPTURE names no way to read the screen (screencopy, portal)";
+    }
+    return std::make_unique<UnavailableScreenReader>(reason, std::make_unique<X11ScreenReader>());
+}
+
+} // namespace
+
+std::string DiagnosisText(const ScreenReader& screen) {
+    const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    const bool onWayland = wayland != nullptr && *wayland != '\0';
+    const std::string platform = QGuiApplication::platformName().toStdString();
+    std::string text =
+        "windows: " + platform + (onWayland ? " (XWayland on a Wayland desktop)" : "");
+    text += "\ncapture: " + screen.Describe();
+    if (platform != "xcb") {
+        text += "\nhotkey: none";
+    } else if (onWayland) {
+        text += "\nhotkey: XGrabKey, heard only while a Tintwell window has the focus; bind "
+                "\"tintwell --pick\" to a key in the desktop's keyboard settings";
+    } else {
+        text += "\nhotkey: XGrabKey";
+    }
+    return text;
+}
+
 PlatformServices MakePlatformServices() {
     PlatformServices services;
     services.dialogs = std::make_unique<QtDialogs>();
@@ -28,7 +79,15 @@ PlatformServices MakePlatformServices() {
     services.clipboard = std::make_unique<QtClipboard>();
     const std::string note = UnavailableServicesNote(QGuiApplication::platformName().toStdString());
     if (note.empty()) {
-        services.screen = std::make_unique<X11ScreenReader>();
+        const char* wayland = std::getenv("WAYLAND_DISPLAY");
+        if (wayland != nullptr && *wayland != '\0') {
+            services.screen = WaylandScreenReader();
+        } else {
+            services.screen = std::make_unique<X11ScreenReader>();
+        }
+        if (const std::string reason = services.screen->Unavailable(); !reason.empty()) {
+            std::fprintf(stderr, "tintwell: %s; picks give no colour\n", reason.c_str());
+        }
         services.hotkey = std::make_unique<X11GlobalHotkey>();
     } else {
         std::fprintf(stderr, "%s\n", note.c_str());

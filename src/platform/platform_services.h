@@ -24,6 +24,9 @@ struct PlatformServices {
 // Needs the QGuiApplication. Off X11 it writes one line on stderr naming what is unavailable.
 PlatformServices MakePlatformServices();
 
+// What --diagnose says: the desktop, how the screen is read and how the hotkey is heard.
+std::string DiagnosisText(const ScreenReader& screen);
+
 // That line for a Qt platform plugin name; empty for X11 ("xcb"), where everything is there.
 std::string UnavailableServicesNote(const std::string& platformName);
 

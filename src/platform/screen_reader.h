@@ -6,6 +6,8 @@
 #include "core/sampling/source_block.h"
 #include "platform/window_painter.h"
 
+#include <string>
+
 namespace twl {
 
 class ScreenReader {
@@ -23,6 +25,17 @@ public:
         return CursorPos();
     }
     virtual void SetCursorPos(Point point) = 0;
+    // What keeps the reader from reading the screen ("" when it can): a pick then gives no colour.
+    virtual std::string Unavailable() const { return {}; }
+    // True where the pointer is known only over the program's own windows (Wayland): picks that
+    // wait for a click elsewhere go through the screen pick overlay.
+    virtual bool PointerIsOurs() const { return true; }
+    // A pick begins: a reader that shows a still picture takes it now.
+    virtual void BeginPick() {}
+    // True where one picture serves a whole pick (the screen is frozen for it).
+    virtual bool Frozen() const { return false; }
+    // How the screen is read, for --diagnose.
+    virtual std::string Describe() const { return "X11"; }
     // A painter that talks to the display over the reader's own channel, so that the next read
     // also tells that the display is done with the last picture put; null where there is none.
     virtual WindowPainter* Painter() { return nullptr; }

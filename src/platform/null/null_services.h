@@ -13,6 +13,7 @@ public:
     void Read(const Rect& area, SourceBlock& block) override;
     Point CursorPos() const override { return {}; }
     void SetCursorPos(Point) override {}
+    std::string Describe() const override { return "none (no X11 display)"; }
 };
 
 class NullGlobalHotkey : public GlobalHotkey {

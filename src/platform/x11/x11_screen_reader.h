@@ -35,6 +35,7 @@ public:
     void SetCursorPos(Point point) override;
     // On the reader's own connection only, and where the root's pixels are 0x00RRGGBB.
     WindowPainter* Painter() override;
+    std::string Describe() const override { return "X11 (the root window's pixels)"; }
 
 private:
     // The reader's own connection, opened at the first use; Qt's when that cannot be had or has

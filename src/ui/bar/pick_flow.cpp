@@ -83,12 +83,21 @@ void PickFlow::HotkeyPressed() {
     if (!bar_.isVisible()) {
         bar_.show();
     }
+    const auto autoCopy = settings_.autoCopyOnHotkey ? PaletteController::AutoCopy::Run
+                                                     : PaletteController::AutoCopy::Skip;
+    if (settings_.autoCopy && overlayPick_ &&
+        overlayPick_([this, autoCopy](std::optional<TColor> color) {
+            if (color) {
+                palette_.AddColorToPalette(*color, autoCopy);
+            }
+        })) {
+        bar_.raise();
+        return;
+    }
     if (settings_.autoCopy) {
         EyeDropperWindow& eyeDropper = eyeDropper_();
         eyeDropper.SampleColorAt({}, true);
-        palette_.AddColorToPalette(eyeDropper.Sampler().SampledColor(),
-                                   settings_.autoCopyOnHotkey ? PaletteController::AutoCopy::Run
-                                                              : PaletteController::AutoCopy::Skip);
+        palette_.AddColorToPalette(eyeDropper.Sampler().SampledColor(), autoCopy);
     }
     bar_.raise();
     bar_.activateWindow();

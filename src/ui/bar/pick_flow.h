@@ -3,10 +3,12 @@
 // the Eye Dropper's own picks and the global hotkey, which samples under the pointer.
 
 #include "core/base/screen_scale.h"
+#include "core/color/color_text.h"
 
 #include <QObject>
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace twl {
@@ -34,12 +36,18 @@ public:
     // pointer (copied only when the settings ask for it on the hotkey too).
     void HotkeyPressed();
 
+    // Where the pointer is not the program's (Wayland), the hotkey's colour is picked on the
+    // screen pick overlay: open starts that pick, and true says it did.
+    using OverlayPick = std::function<bool(std::function<void(std::optional<TColor>)> done)>;
+    void SetOverlayPick(OverlayPick open) { overlayPick_ = std::move(open); }
+
 private:
     MainBar& bar_;
     PaletteController& palette_;
     const Settings& settings_;
     GlobalHotkey& hotkey_;
     std::function<EyeDropperWindow&()> eyeDropper_;
+    OverlayPick overlayPick_;
     // The monitors as the pick began, so a tick asks nothing of them.
     std::vector<MonitorScale> monitors_;
 };

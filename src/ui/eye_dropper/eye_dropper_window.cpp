@@ -119,7 +119,11 @@ void EyeDropperWindow::BuildComponents() {
         label->setFont(Tahoma(false));
         label->setStyleSheet(QStringLiteral("color: rgb(192, 192, 192);"));
         label->setCursor(Qt::PointingHandCursor);
-        label->setToolTip(QStringLiteral("Click to copy color value."));
+        // Where one still picture serves a whole pick, the values say so.
+        label->setToolTip(screen_.Frozen()
+                              ? QStringLiteral("Click to copy color value.\nThe screen is a still "
+                                               "picture taken as the pick began.")
+                              : QStringLiteral("Click to copy color value."));
         connect(label, &PressableLabel::pressed, this, [this, label](QMouseEvent* event) {
             if (event->button() == Qt::LeftButton) {
                 clipboard_.SetText(label->text().toStdString());
@@ -299,7 +303,21 @@ void EyeDropperWindow::ApplyComparisonFlag() {
 }
 
 void EyeDropperWindow::AddSampledColor() {
+    // A screen that cannot be read gives no colour, rather than the last one as if picked.
+    if (!screen_.Unavailable().empty()) {
+        return;
+    }
     emit colorPicked(sampler_.SampledColor());
+}
+
+void EyeDropperWindow::BeginSampling() {
+    screen_.BeginPick();
+    emit pickStarting();
+    sampleTimer_.start();
+}
+
+void EyeDropperWindow::EndSampling() {
+    sampleTimer_.stop();
 }
 
 void EyeDropperWindow::CloseEyeDropper() {
@@ -330,9 +348,13 @@ bool EyeDropperWindow::WriteMagnifiedBitmap(const std::string& path) const {
 void EyeDropperWindow::OnMagnifierPress(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
         barPick_ = false;
-        emit pickStarting();
+        // Where the pointer is not the program's to move, the pick goes through the overlay.
+        if (!screen_.PointerIsOurs()) {
+            emit overlayPickRequested();
+            return;
+        }
         screen_.SetCursorPos(sampler_.State().currentPoint);
-        sampleTimer_.start();
+        BeginSampling();
     } else if (event->button() == Qt::RightButton) {
         menus_.PictureMenu()->popup(event->globalPosition().toPoint());
     }
@@ -342,7 +364,7 @@ void EyeDropperWindow::OnMagnifierRelease(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton || !sampleTimer_.isActive()) {
         return;
     }
-    sampleTimer_.stop();
+    EndSampling();
     AddSampledColor();
     const QPoint window = SyncWindowPosition(*this);
     screen_.SetCursorPos(
@@ -352,10 +374,15 @@ void EyeDropperWindow::OnMagnifierRelease(QMouseEvent* event) {
 }
 
 void EyeDropperWindow::BeginBarPick() {
+    // Where the program learns of the pointer only over its own windows (Wayland), the pick is
+    // made on the screen pick overlay, whose lens follows the pointer anywhere.
+    if (!screen_.PointerIsOurs()) {
+        emit overlayPickRequested();
+        return;
+    }
     barPick_ = true;
     ShowEyeDropper();
-    emit pickStarting();
-    sampleTimer_.start();
+    BeginSampling();
     emit dockRequested();
     emit quickPaletteDockRequested();
 }
@@ -366,7 +393,7 @@ void EyeDropperWindow::EndBarPick() {
     if (!picking) {
         return;
     }
-    sampleTimer_.stop();
+    EndSampling();
     AddSampledColor();
 }
 

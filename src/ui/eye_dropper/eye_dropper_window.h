@@ -92,6 +92,9 @@ signals:
     void helpRequested(const QString& page);
     // A pick begins: the windows it must leave out of the picture are where they are now.
     void pickStarting();
+    // A pick where the pointer is known only over the program's own windows (Wayland): it is
+    // made on the screen pick overlay instead.
+    void overlayPickRequested();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -101,6 +104,9 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // The sampling timer of a pick, with the pick's start at the screen reader.
+    void BeginSampling();
+    void EndSampling();
     void BuildComponents();
     void Layout();
     void SampleTick();

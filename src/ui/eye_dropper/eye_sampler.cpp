@@ -107,7 +107,7 @@ bool EyeSampler::SampleColorAt(Point point, bool useCursor) {
 }
 
 bool EyeSampler::SampleFromBlock(Point point) {
-    if (!SamplingRadius(state_.samplingMode) ||
+    if (!SamplingRadius(state_.samplingMode) || !screen_.Unavailable().empty() ||
         TouchesOwnWindows(SamplerRect(point, state_.samplingMode))) {
         return false;
     }

@@ -42,9 +42,17 @@ ScreenPickOverlay::ScreenPickOverlay(ScreenReader& screen, MagnifierState magnif
 
 ScreenPickOverlay::~ScreenPickOverlay() = default;
 
-void ScreenPickOverlay::Open() {
+std::string ScreenPickOverlay::Problem() const {
+    return screen_.Unavailable();
+}
+
+bool ScreenPickOverlay::Open() {
     if (IsOpen()) {
-        return;
+        return true;
+    }
+    screen_.BeginPick();
+    if (!screen_.Unavailable().empty()) {
+        return false;
     }
     // The picture is read before any view shows, so the overlay is never in it.
     monitors_ = CurrentMonitors();
@@ -62,6 +70,7 @@ void ScreenPickOverlay::Open() {
     views_.front()->setFocus();
     grabTries_ = 0;
     GrabKeyboard();
+    return true;
 }
 
 void ScreenPickOverlay::GrabKeyboard() {

@@ -33,8 +33,10 @@ public:
                       std::function<std::string(TColor)> valueText, QObject* parent = nullptr);
     ~ScreenPickOverlay() override;
 
-    // Reads the desktop and shows it; nothing when it is open already.
-    void Open();
+    // Reads the desktop and shows it; nothing when it is open already. False when the screen
+    // cannot be read (Problem() says why): nothing shows then.
+    bool Open();
+    std::string Problem() const;
     bool IsOpen() const { return !views_.empty(); }
 
     // The colour the sample gives at the pointer now, and the text under the lens.

@@ -1,0 +1,165 @@
+#!/usr/bin/env bash
+# Picks on a Wayland desktop: a headless sway with XWayland, a native background and a native
+# checkerboard window of the tests' own, and a virtual pointer. The windows run on XWayland and
+# the pixels come through the compositor's screen copy: picks from the bar's button add the
+# exact pixels at output scales 1 and 2, `tintwell --pick` picks on the overlay (also through a
+# key the compositor binds), on each of two outputs; with no way to read the screen a pick gives
+# a message and no colour. sway will not run as root: the desktop runs as a user of its own.
+source "$(dirname "$0")/lib.sh"
+helpers=$(dirname "$program")
+for needed in sway swaybg wtype "$helpers/twl_wl_pointer" "$helpers/twl_wl_checker"; do
+    command -v "$needed" >/dev/null || fail "$needed is not installed"
+done
+[ "$(id -u)" -eq 0 ] || fail "the Wayland desktop needs root to run as a user of its own"
+user=twl-wayland
+id "$user" >/dev/null 2>&1 || useradd --system --create-home --home-dir /var/lib/$user "$user" ||
+    fail "cannot make the user $user"
+chmod 755 "$work"
+run=$work/wl-run
+config=$work/wl-config
+install -d -m 700 -o "$user" -g "$user" "$run"
+install -d -m 755 -o "$user" -g "$user" "$config"
+user_folder=$config/Vantrel/TWL
+
+cat >"$work/sway.conf" <<'CONF'
+xwayland enable
+default_border none
+output * bg #336699 solid_color
+for_window [class="tintwell"] floating enable
+for_window [class="tintwell" title="^TWL$"] move position 20 20
+CONF
+chmod 644 "$work/sway.conf"
+
+# Runs a command as the desktop's user, in its session.
+as_user() {
+    runuser -u "$user" -- env HOME=/var/lib/$user XDG_RUNTIME_DIR="$run" XDG_CONFIG_HOME="$config" \
+        WAYLAND_DISPLAY=wayland-1 SWAYSOCK="$(ls "$run"/sway-ipc.*.sock 2>/dev/null | head -n 1)" \
+        DISPLAY="${xdisplay:-}" PATH=/usr/bin:/bin "$@"
+}
+runuser -u "$user" -- env -i HOME=/var/lib/$user XDG_RUNTIME_DIR="$run" XDG_CONFIG_HOME="$config" \
+    PATH=/usr/bin:/bin WLR_BACKENDS=headless WLR_RENDERER=pixman WLR_LIBINPUT_NO_DEVICES=1 \
+    sway -c "$work/sway.conf" >"$work/sway.log" 2>&1 &
+started_pids+=($!)
+wait_started $! sway '[ -S "$run/wayland-1" ] && ls "$run"/sway-ipc.*.sock >/dev/null 2>&1'
+# XWayland starts with the first X client; sway tells its display to the commands it runs.
+as_user swaymsg exec "echo \$DISPLAY > $run/display" >/dev/null
+wait_for 10 '[ -s "$run/display" ]' "XWayland's display"
+xdisplay=$(cat "$run/display")
+wait_for 10 'as_user xdpyinfo >/dev/null 2>&1' "XWayland"
+# The compositor draws its pointer into captures: it hides it once the pointer rests.
+as_user swaymsg seat seat0 hide_cursor 100 >/dev/null
+
+pointer_in=$work/pointer.in
+mkfifo "$pointer_in"
+chmod 666 "$pointer_in"
+start_pointer() {
+    as_user "$helpers/twl_wl_pointer" 1280 720 <"$pointer_in" \
+        >"$work/pointer.out" 2>&1 &
+    pointer_pid=$!
+    started_pids+=($pointer_pid)
+    exec 7>"$pointer_in"
+    pointer_sent=0
+}
+# Sends the pointer its commands, one an argument, and waits until it has carried them out.
+# Positions are in the desktop's logical pixels.
+zoom=1
+pointer() {
+    local command x y
+    for command in "$@"; do
+        if [[ $command == move* ]]; then
+            read -r _ x y <<<"$command"
+            command="move $((x * zoom)) $((y * zoom))"
+        fi
+        echo "$command" >&7
+        pointer_sent=$((pointer_sent + 1))
+    done
+    wait_for 20 '[ "$(grep -c "^ok" "$work/pointer.out")" -ge "$pointer_sent" ]' "the pointer"
+}
+start_pointer
+overlay_shows() { as_user xdotool search --onlyvisible --name '^Pick a colour$' >/dev/null 2>&1; }
+# `tintwell --pick` at (X, Y): prints what it printed and its status.
+pick_at() { # pick_at X Y [TINTWELL-ARGS...]
+    local x=$1 y=$2
+    shift 2
+    as_user "$program" --pick "$@" >"$work/pick.out" 2>"$work/pick.err" &
+    local pid=$!
+    started_pids+=($pid)
+    poll 10 overlay_shows
+    pointer "move $x $y" "sleep 300" click
+    poll 10 '! overlay_shows'
+    wait "$pid"
+    echo "$(cat "$work/pick.out") $?"
+}
+checker_at() { [ $((($1 + $2) % 2)) -eq 0 ] && echo '#FF0000' || echo '#0000FF'; }
+
+check "--diagnose names the screen copy" sh -c "$(declare -f as_user); user=$user run=$run config=$config xdisplay=$xdisplay; as_user '$program' --diagnose | grep -qx 'capture: wlroots screen copy'"
+check "alone, --pick on the overlay prints the native background" \
+    test "$(pick_at 300 300)" = "#336699 0"
+
+as_user "$helpers/twl_wl_checker" >>"$work/checker.log" 2>&1 &
+started_pids+=($!)
+wait_for 10 'as_user swaymsg -t get_tree | grep -q "\"twl-checker\""' "the checkerboard window"
+sleep 0.5
+mkdir -p "$user_folder"
+printf 'program=twl\r\nsampling=0\r\ncopyas=HEX with #\r\n' >"$user_folder/set.set"
+printf 'clWhite\r\n' >"$user_folder/colorset.dat"
+chown -R "$user" "$config"
+as_user "$program" >>"$work/program.log" 2>&1 &
+twl_pid=$!
+started_pids+=($twl_pid)
+wait_for 10 'as_user xdotool search --onlyvisible --name "^TWL$" >/dev/null 2>&1' "the bar"
+sleep 1
+# A press on the bar's eye-dropper button opens the overlay, whose lens follows the pointer to
+# (X, Y), where a click picks.
+bar_pick() { # bar_pick X Y
+    local bar left top
+    bar=$(as_user xdotool search --onlyvisible --name '^TWL$' | head -n 1)
+    read -r left top <<<"$(as_user xwininfo -id "$bar" | sed -nE 's/^ *Absolute upper-left (X|Y): +(-?[0-9]+)/\2/p' | tr '\n' ' ')"
+    pointer "move $((left + 20)) $((top + 36))" "sleep 300" click
+    poll 10 overlay_shows
+    pointer "move $(($1 + 40)) $(($2 + 30))" "sleep 150" "move $1 $2" "sleep 300" click "sleep 300"
+    # The headless compositor draws in software: the click takes a moment to come through.
+    poll 10 '! overlay_shows'
+}
+newest() { as_user "$program" --palette | head -n 1; }
+for point in "301 301" "302 301" "101 203" "1279 719"; do
+    read -r x y <<<"$point"
+    bar_pick "$x" "$y"
+    check "at scale 1 a pick from the bar's button at ($x, $y) adds the pixel there, $(checker_at "$x" "$y") (got $(newest))" \
+        test "$(newest)" = "$(checker_at "$x" "$y")"
+done
+
+as_user swaymsg output HEADLESS-1 scale 2 >/dev/null
+# The pointer's positions are fractions of the desktop, which is half as large now.
+zoom=2
+sleep 1
+for point in "101 203" "102 203" "639 359"; do
+    read -r x y <<<"$point"
+    bar_pick "$x" "$y"
+    check "at scale 2 a pick from the bar's button at ($x, $y) adds the pixel there, $(checker_at "$x" "$y") (got $(newest))" \
+        test "$(newest)" = "$(checker_at "$x" "$y")"
+done
+check "at scale 2 the overlay through the bar picks (600, 301)" \
+    test "$(pick_at 600 301)" = "$(checker_at 600 301) 0"
+
+# The key a person binds in the compositor, as on desktops where no program may grab one.
+as_user swaymsg "bindsym F8 exec '$program' --pick" >/dev/null
+count=$(as_user "$program" --palette | wc -l)
+as_user wtype -s 1200 -k F8 &
+started_pids+=($!)
+wait_for 15 overlay_shows "the overlay after F8"
+pointer "move 601 50" "sleep 300" click
+poll 10 '! overlay_shows'
+poll 10 '[ "$(as_user "$program" --palette | wc -l)" -gt "$count" ]'
+check "F8 bound in sway picks through the overlay into the palette (got $(newest), $count colours before)" \
+    test "$(newest)" = "$(checker_at 601 50)"
+as_user "$program" --quit
+wait_for_exit "$twl_pid" 10
+
+# With no way to read the screen (the portal forced where none runs), a pick gives no colour.
+as_user env TWL_CAPTURE=portal DBUS_SESSION_BUS_ADDRESS=unix:path=$work/no-bus \
+    "$program" --pick >"$work/pick.out" 2>"$work/pick.err"
+status=$?
+check "with no capture, --pick exits 1 and prints no colour" test "$status" = 1 -a ! -s "$work/pick.out"
+check "and says what is missing" grep -q 'no way to read the screen' "$work/pick.err"
+finish
