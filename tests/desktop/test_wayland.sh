@@ -15,6 +15,16 @@ user=twl-wayland
 id "$user" >/dev/null 2>&1 || useradd --system --create-home --home-dir /var/lib/$user "$user" ||
     fail "cannot make the user $user"
 chmod 755 "$work"
+# The desktop's user may not reach the build folder (a checkout under /root): the program, its
+# data and the helpers are copied where it can.
+mkdir -p "$work/bin"
+cp "$program" "$helpers/twl_wl_pointer" "$helpers/twl_wl_checker" "$work/bin/"
+for data in help TLs namedcolors.txt; do
+    [ -e "$helpers/$data" ] && cp -r "$helpers/$data" "$work/bin/"
+done
+chmod -R a+rX "$work/bin"
+program=$work/bin/$(basename "$program")
+helpers=$work/bin
 run=$work/wl-run
 config=$work/wl-config
 install -d -m 700 -o "$user" -g "$user" "$run"
