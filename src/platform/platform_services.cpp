@@ -54,9 +54,13 @@ std::unique_ptr<ScreenReader> WaylandScreenReader() {
 
 } // namespace
 
-std::string DiagnosisText(const ScreenReader& screen) {
+bool OnWaylandDesktop() {
     const char* wayland = std::getenv("WAYLAND_DISPLAY");
-    const bool onWayland = wayland != nullptr && *wayland != '\0';
+    return wayland != nullptr && *wayland != '\0';
+}
+
+std::string DiagnosisText(const ScreenReader& screen) {
+    const bool onWayland = OnWaylandDesktop();
     const std::string platform = QGuiApplication::platformName().toStdString();
     std::string text =
         "windows: " + platform + (onWayland ? " (XWayland on a Wayland desktop)" : "");
@@ -79,8 +83,7 @@ PlatformServices MakePlatformServices() {
     services.clipboard = std::make_unique<QtClipboard>();
     const std::string note = UnavailableServicesNote(QGuiApplication::platformName().toStdString());
     if (note.empty()) {
-        const char* wayland = std::getenv("WAYLAND_DISPLAY");
-        if (wayland != nullptr && *wayland != '\0') {
+        if (OnWaylandDesktop()) {
             services.screen = WaylandScreenReader();
         } else {
             services.screen = std::make_unique<X11ScreenReader>();

@@ -24,6 +24,9 @@ struct PlatformServices {
 // Needs the QGuiApplication. Off X11 it writes one line on stderr naming what is unavailable.
 PlatformServices MakePlatformServices();
 
+// True on a Wayland desktop, where the windows run on XWayland.
+bool OnWaylandDesktop();
+
 // What --diagnose says: the desktop, how the screen is read and how the hotkey is heard.
 std::string DiagnosisText(const ScreenReader& screen);
 

@@ -19,6 +19,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QImage>
@@ -506,6 +507,30 @@ TEST_F(FormatEditorTest, EditFillsTheBoxesAndReplacesTheLineInItsPlace) {
     Click(Child(Editor(), "Button1"));
     EXPECT_EQ(program_->Formats().Names()[static_cast<std::size_t>(row)], "RGB2");
     EXPECT_TRUE(FormatView()->item(row)->text().startsWith("RGB2="));
+}
+
+} // namespace
+} // namespace twl
+
+namespace twl {
+namespace {
+
+TEST_F(OptionsDialogTest, OnAWaylandDesktopTheHotkeyPageGivesThePickCommandToBind) {
+    StartProgram();
+    EXPECT_EQ(Options().findChild<QWidget*>(QStringLiteral("WaylandHotkeyLBL")), nullptr);
+
+    setenv("WAYLAND_DISPLAY", "wayland-1", 1);
+    program_.reset();
+    StartProgram();
+    auto* command = Options().findChild<QLineEdit*>(QStringLiteral("PickCommandEDT"));
+    unsetenv("WAYLAND_DISPLAY");
+    ASSERT_NE(command, nullptr);
+    EXPECT_TRUE(command->text().endsWith(QStringLiteral(" --pick")));
+    Click(Options().findChild<QWidget*>(QStringLiteral("CopyPickCommandBTN")));
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), command->text());
+    // It sits below the tips, inside the page's 425 x 305.
+    EXPECT_GE(command->geometry().top(), 246);
+    EXPECT_LE(command->geometry().bottom(), 305);
 }
 
 } // namespace

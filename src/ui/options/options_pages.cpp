@@ -3,10 +3,16 @@
 #include "ui/options/format_item_delegate.h"
 #include "ui/options/hotkey_field.h"
 
+#include "platform/platform_services.h"
+
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QStackedWidget>
@@ -99,6 +105,26 @@ void BuildGlobalHotkey(QStackedWidget* pages, OptionsControls& c) {
         Text(tip, {30, top, 379, 16}, page);
         top += 20;
     }
+    // On a Wayland desktop a key grabbed through XWayland is heard only while a TWL window has
+    // the focus: the desktop's own key settings run the pick instead.
+    if (!OnWaylandDesktop()) {
+        return;
+    }
+    QLabel* note = Text("On this Wayland desktop the hotkey works only while a TWL window has the "
+                        "focus. To pick from anywhere, bind this command to a key in the "
+                        "desktop's keyboard settings:",
+                        {8, 250, 401, 28}, page);
+    note->setObjectName(QStringLiteral("WaylandHotkeyLBL"));
+    auto* command =
+        new QLineEdit(QCoreApplication::applicationFilePath() + QStringLiteral(" --pick"), page);
+    command->setObjectName(QStringLiteral("PickCommandEDT"));
+    command->setReadOnly(true);
+    command->setGeometry(8, 281, 316, 21);
+    auto* copy = new QPushButton(QStringLiteral("Copy"), page);
+    copy->setObjectName(QStringLiteral("CopyPickCommandBTN"));
+    copy->setGeometry(332, 280, 77, 23);
+    QObject::connect(copy, &QPushButton::clicked, command,
+                     [command] { QGuiApplication::clipboard()->setText(command->text()); });
 }
 
 void BuildAutoCopy(QStackedWidget* pages, OptionsControls& c) {
