@@ -72,14 +72,9 @@ start_pointer() {
 }
 # Sends the pointer its commands, one an argument, and waits until it has carried them out.
 # Positions are in the desktop's logical pixels.
-zoom=1
 pointer() {
-    local command x y
+    local command
     for command in "$@"; do
-        if [[ $command == move* ]]; then
-            read -r _ x y <<<"$command"
-            command="move $((x * zoom)) $((y * zoom))"
-        fi
         echo "$command" >&7
         pointer_sent=$((pointer_sent + 1))
     done
@@ -140,8 +135,7 @@ for point in "301 301" "302 301" "101 203" "1279 719"; do
 done
 
 as_user swaymsg output HEADLESS-1 scale 2 >/dev/null
-# The pointer's positions are fractions of the desktop, which is half as large now.
-zoom=2
+pointer "extent 640 360"
 sleep 1
 for point in "101 203" "102 203" "639 359"; do
     read -r x y <<<"$point"
@@ -163,6 +157,19 @@ poll 10 '! overlay_shows'
 poll 10 '[ "$(as_user "$program" --palette | wc -l)" -gt "$count" ]'
 check "F8 bound in sway picks through the overlay into the palette (got $(newest), $count colours before)" \
     test "$(newest)" = "$(checker_at 601 50)"
+# A second output right of the first, at a scale of 1: the desktop is 1920 x 720 now.
+as_user swaymsg create_output >/dev/null
+as_user swaymsg output HEADLESS-2 resolution 1280x720 pos 640 0 >/dev/null
+as_user swaymsg output HEADLESS-1 pos 0 0 >/dev/null
+pointer "extent 1920 720"
+wait_for 10 '[ "$(as_user xdpyinfo | sed -nE "s/ *dimensions: *([0-9]+x[0-9]+).*/\1/p")" = 1920x720 ]' \
+    "the X screen to take in the second output"
+sleep 1
+check "with two outputs the overlay picks on the first, at scale 2" \
+    test "$(pick_at 601 301)" = "$(checker_at 601 301) 0"
+check "on the last pixel of the first output" test "$(pick_at 639 359)" = "$(checker_at 639 359) 0"
+check "and on the second, across their edge (got $(pick_at 640 359))" test "$(cat "$work/pick.out")" = "#336699"
+check "and far on the second (got $(pick_at 1900 700))" test "$(cat "$work/pick.out")" = "#336699"
 as_user "$program" --quit
 wait_for_exit "$twl_pid" 10
 

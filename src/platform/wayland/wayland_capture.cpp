@@ -100,6 +100,10 @@ struct WaylandCaptureListeners {
             output->output = static_cast<wl_output*>(wl_registry_bind(
                 registry, name, &wl_output_interface, std::min<std::uint32_t>(version, 2)));
             wl_output_add_listener(output->output, &kOutput, output.get());
+            // An output that comes later (plugged in, or made) learns its place at once.
+            if (self->xdgOutputs_ != nullptr) {
+                self->WatchPlace(*output);
+            }
             self->outputs_.push_back(std::move(output));
         }
     }
@@ -218,11 +222,16 @@ bool WaylandCapture::Bind() {
         return false;
     }
     for (const auto& output : outputs_) {
-        output->xdg = zxdg_output_manager_v1_get_xdg_output(xdgOutputs_, output->output);
-        zxdg_output_v1_add_listener(output->xdg, &WaylandCaptureListeners::kXdgOutput,
-                                    output.get());
+        if (output->xdg == nullptr) {
+            WatchPlace(*output);
+        }
     }
     return wl_display_roundtrip(display_) >= 0;
+}
+
+void WaylandCapture::WatchPlace(Output& output) {
+    output.xdg = zxdg_output_manager_v1_get_xdg_output(xdgOutputs_, output.output);
+    zxdg_output_v1_add_listener(output.xdg, &WaylandCaptureListeners::kXdgOutput, &output);
 }
 
 WaylandCapture::~WaylandCapture() {

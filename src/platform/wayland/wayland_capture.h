@@ -59,6 +59,8 @@ public:
 private:
     WaylandCapture() = default;
     bool Bind();
+    // Asks where the output lies in the desktop.
+    void WatchPlace(Output& output);
     void FrameEnded(Frame& frame, bool ready);
 
     wl_display* display_ = nullptr;

@@ -1,6 +1,7 @@
 // The tests' pointer on a Wayland desktop without input devices: a virtual pointer that follows
 // commands read from standard input, one a line, until its end:
 //   move X Y      the pointer to (X, Y) of the desktop, WIDTH x HEIGHT logical pixels
+//   extent W H    the desktop is W x H from now on (its outputs changed)
 //   press, release, click   the left button
 //   sleep MS
 // Each command is acknowledged with "ok" on standard output once the compositor has it.
@@ -49,8 +50,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: twl_wl_pointer WIDTH HEIGHT\n");
         return 2;
     }
-    const auto width = static_cast<std::uint32_t>(std::atoi(argv[1]));
-    const auto height = static_cast<std::uint32_t>(std::atoi(argv[2]));
+    auto width = static_cast<std::uint32_t>(std::atoi(argv[1]));
+    auto height = static_cast<std::uint32_t>(std::atoi(argv[2]));
     wl_display* display = wl_display_connect(nullptr);
     if (display == nullptr) {
         std::fprintf(stderr, "twl_wl_pointer: no Wayland display\n");
@@ -86,6 +87,8 @@ int main(int argc, char** argv) {
                 zwlr_virtual_pointer_v1_button(pointer, Now(), kLeftButton, 0);
                 zwlr_virtual_pointer_v1_frame(pointer);
             }
+        } else if (command == "extent") {
+            words >> width >> height;
         } else if (command == "sleep") {
             int ms = 0;
             words >> ms;
