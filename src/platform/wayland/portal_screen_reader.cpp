@@ -9,6 +9,8 @@
 #include <QDBusReply>
 #include <QDBusVariant>
 #include <QEventLoop>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QTimer>
 
 namespace twl {
@@ -49,6 +51,15 @@ PortalScreenReader::PortalScreenReader(std::unique_ptr<ScreenReader> pointer)
     : pointer_(std::move(pointer)) {}
 
 PortalScreenReader::~PortalScreenReader() = default;
+
+Rect PortalScreenReader::Desktop() const {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr) {
+        return {};
+    }
+    const QRect area = screen->virtualGeometry();
+    return {area.x(), area.y(), area.width(), area.height()};
+}
 
 bool PortalScreenReader::Offered() {
     QDBusConnection bus = QDBusConnection::sessionBus();

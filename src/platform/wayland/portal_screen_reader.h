@@ -23,7 +23,8 @@ public:
     // True when the session bus has a desktop portal that offers Screenshot.
     static bool Offered();
 
-    Rect Desktop() const override { return pointer_->Desktop(); }
+    // The screens as Qt has them: on XWayland one unit is one logical pixel.
+    Rect Desktop() const override;
     void Read(const Rect& area, SourceBlock& block) override;
     Point CursorPos() const override { return pointer_->CursorPos(); }
     void SetCursorPos(Point point) override { pointer_->SetCursorPos(point); }

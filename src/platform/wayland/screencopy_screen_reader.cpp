@@ -35,8 +35,10 @@ Rect ScreencopyScreenReader::Desktop() const {
 }
 
 void ScreencopyScreenReader::BeginPick() {
-    // What was captured before the pick may be long out of date.
+    // What was captured before the pick may be long out of date, and outputs may have come or
+    // moved since.
     capture_->Finish(kWaitMs);
+    capture_->Sync();
     capture_->DropLatest();
 }
 

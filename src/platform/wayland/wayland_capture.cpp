@@ -345,6 +345,20 @@ bool WaylandCapture::Dispatch(int timeoutMs) {
     return true;
 }
 
+void WaylandCapture::Sync() {
+    if (failed_) {
+        return;
+    }
+    for (int trip = 0; trip < 2; ++trip) {
+        if (wl_display_roundtrip(display_) < 0) {
+            failed_ = true;
+            frames_.clear();
+            return;
+        }
+    }
+    Dispatch(0);
+}
+
 void WaylandCapture::Finish(int timeoutMs) {
     const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
     while (Pending() && !failed_) {

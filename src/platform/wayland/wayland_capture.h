@@ -43,6 +43,9 @@ public:
     // Reads and handles what the compositor has sent, waiting up to timeoutMs (0: not at all) for
     // something to come. False once the connection has failed.
     bool Dispatch(int timeoutMs);
+    // Brings the outputs up to date: one that came since is known, with its place, once this
+    // returns (two round trips: its announcement, then its place).
+    void Sync();
     // Waits until the capture under way has ended, for up to timeoutMs.
     void Finish(int timeoutMs);
 
