@@ -21,6 +21,16 @@ std::unique_ptr<ScreenPickOverlay> MakeScreenPickOverlay(ScreenReader& screen,
         });
 }
 
+void OpenScreenPick(ScreenPickOverlay& overlay, std::function<void(std::optional<TColor>)> done) {
+    QObject::connect(&overlay, &ScreenPickOverlay::picked, &overlay,
+                     [done](TColor color) { done(color); });
+    QObject::connect(&overlay, &ScreenPickOverlay::cancelled, &overlay,
+                     [done] { done(std::nullopt); });
+    if (!overlay.Open()) {
+        done(std::nullopt);
+    }
+}
+
 BarScriptTarget::BarScriptTarget(PaletteController& palette, const FormatList& formats,
                                  const Settings& settings, ScreenReader& screen,
                                  std::function<MagnifierState()> magnifier)
@@ -66,13 +76,7 @@ void BarScriptTarget::OpenOverlay(std::function<void(std::optional<TColor>)> don
         overlay_.release()->deleteLater();
     }
     overlay_ = MakeScreenPickOverlay(screen_, magnifier_(), formats_, settings_.autoCopyFormat);
-    QObject::connect(overlay_.get(), &ScreenPickOverlay::picked, overlay_.get(),
-                     [done](TColor color) { done(color); });
-    QObject::connect(overlay_.get(), &ScreenPickOverlay::cancelled, overlay_.get(),
-                     [done] { done(std::nullopt); });
-    if (!overlay_->Open()) {
-        done(std::nullopt);
-    }
+    OpenScreenPick(*overlay_, std::move(done));
 }
 
 } // namespace twl

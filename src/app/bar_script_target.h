@@ -49,4 +49,8 @@ std::unique_ptr<ScreenPickOverlay> MakeScreenPickOverlay(ScreenReader& screen,
                                                          const FormatList& formats,
                                                          const std::string& autoCopyFormat);
 
+// Opens overlay; done gets the colour picked, or nothing when the pick is cancelled or the
+// screen cannot be read.
+void OpenScreenPick(ScreenPickOverlay& overlay, std::function<void(std::optional<TColor>)> done);
+
 } // namespace twl

@@ -44,13 +44,7 @@ void FileScriptTarget::Pick(std::function<void(std::optional<TColor>)> done) {
     }
     overlay_ = MakeScreenPickOverlay(*screen_, MagnifierStateFromSettings(settings_), formats_,
                                      settings_.autoCopyFormat);
-    QObject::connect(overlay_.get(), &ScreenPickOverlay::picked, overlay_.get(),
-                     [done](TColor color) { done(color); });
-    QObject::connect(overlay_.get(), &ScreenPickOverlay::cancelled, overlay_.get(),
-                     [done] { done(std::nullopt); });
-    if (!overlay_->Open()) {
-        done(std::nullopt);
-    }
+    OpenScreenPick(*overlay_, std::move(done));
 }
 
 } // namespace twl
