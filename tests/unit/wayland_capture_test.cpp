@@ -103,6 +103,22 @@ TEST(CapturedPicture, ThePicturesPixelsFillOnlyWhatItShows) {
     picture.format = kShmXbgr8888;
     CopyCapturedPicture(picture, block);
     EXPECT_EQ(block.At(10, 10), 0x332211u);
+    // At a scale of 1, upright, upside down or not, the rows land where they belong.
+    for (const bool inverted : {false, true}) {
+        CapturedPicture flat;
+        flat.region = {10, 10, 3, 4};
+        flat.width = 3;
+        flat.height = 4;
+        flat.stride = 12;
+        flat.yInverted = inverted;
+        flat.bytes = reinterpret_cast<const std::uint8_t*>(memory.data());
+        ResetSourceBlock(block, {11, 9, 3, 6});
+        CopyCapturedPicture(flat, block);
+        EXPECT_EQ(block.At(11, 9), kOutsidePixel);
+        EXPECT_EQ(block.At(13, 10), kOutsidePixel);
+        EXPECT_EQ(block.At(11, 10), (memory[inverted ? 10 : 1] & 0x00FFFFFFu)) << inverted;
+        EXPECT_EQ(block.At(12, 13), (memory[inverted ? 2 : 11] & 0x00FFFFFFu)) << inverted;
+    }
     picture.format = 0x36314752; // RGB565: not read at all
     ResetSourceBlock(block, {10, 10, 1, 1});
     CopyCapturedPicture(picture, block);

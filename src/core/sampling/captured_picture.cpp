@@ -79,6 +79,27 @@ void CopyCapturedPicture(const CapturedPicture& picture, SourceBlock& block) {
     }
     const Rect area = Intersect(block.area, picture.region);
     const bool bgr = picture.format == kShmXbgr8888 || picture.format == kShmAbgr8888;
+    // The usual case, an upright output at a scale of 1: whole rows at a time.
+    if (!bgr && picture.transform == OutputTransform::Normal &&
+        picture.width == picture.region.width && picture.height == picture.region.height) {
+        for (int y = area.top; y < area.top + area.height; ++y) {
+            int row = y - picture.region.top;
+            if (picture.yInverted) {
+                row = picture.height - 1 - row;
+            }
+            const std::uint8_t* from =
+                picture.bytes + row * picture.stride + (area.left - picture.region.left) * 4;
+            std::uint32_t* to = block.pixels.data() +
+                                static_cast<std::size_t>(y - block.area.top) *
+                                    static_cast<std::size_t>(block.area.width) +
+                                static_cast<std::size_t>(area.left - block.area.left);
+            std::memcpy(to, from, static_cast<std::size_t>(area.width) * 4);
+            for (int x = 0; x < area.width; ++x) {
+                to[x] &= 0x00FFFFFFu;
+            }
+        }
+        return;
+    }
     for (int y = area.top; y < area.top + area.height; ++y) {
         std::uint32_t* to = block.pixels.data() +
                             static_cast<std::size_t>(y - block.area.top) *

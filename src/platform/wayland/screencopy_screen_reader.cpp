@@ -37,7 +37,7 @@ Rect ScreencopyScreenReader::Desktop() const {
 void ScreencopyScreenReader::BeginPick() {
     // What was captured before the pick may be long out of date, and outputs may have come or
     // moved since.
-    capture_->Finish(kWaitMs);
+    capture_->Cancel();
     capture_->Sync();
     capture_->DropLatest();
 }
@@ -50,9 +50,12 @@ void ScreencopyScreenReader::Read(const Rect& area, SourceBlock& block) {
     }
     capture_->Dispatch(0);
     if (!capture_->HasLatest() || !Holds(capture_->LatestArea(), wanted)) {
-        // Nothing captured holds the area: a capture of its own, waited for.
-        capture_->Finish(kWaitMs);
-        capture_->Request(Widened(wanted, Desktop()));
+        // Nothing captured holds the area: the capture under way when it will, else one of its
+        // own, waited for.
+        if (!capture_->Pending() || !Holds(capture_->PendingArea(), wanted)) {
+            capture_->Cancel();
+            capture_->Request(Widened(wanted, Desktop()));
+        }
         capture_->Finish(kWaitMs);
     }
     if (capture_->HasLatest() && Holds(capture_->LatestArea(), wanted)) {

@@ -345,6 +345,10 @@ bool WaylandCapture::Dispatch(int timeoutMs) {
     return true;
 }
 
+void WaylandCapture::Cancel() {
+    frames_.clear();
+}
+
 void WaylandCapture::Sync() {
     if (failed_) {
         return;

@@ -40,6 +40,10 @@ public:
     // Starts a capture of area on every output it touches; nothing while one is under way.
     void Request(const Rect& area);
     bool Pending() const { return !frames_.empty(); }
+    // The area of the capture under way.
+    const Rect& PendingArea() const { return requested_; }
+    // Gives up the capture under way.
+    void Cancel();
     // Reads and handles what the compositor has sent, waiting up to timeoutMs (0: not at all) for
     // something to come. False once the connection has failed.
     bool Dispatch(int timeoutMs);
