@@ -28,10 +28,10 @@ checker_at() { [ $((($1 + $2) % 2)) -eq 0 ] && echo '#FF0000' || echo '#0000FF';
 # Picks at each "X Y [KEYS]" point: the pointer goes to (X, Y), KEYS move it on, a click picks;
 # the value printed must be the checkerboard's at (EX, EY), the point the keys lead to.
 checker_overlay_picks() { # LABEL "X Y EX EY [KEYS...]"...
-    local label=$1 spec x y ex ey keys expected
+    local label=$1 point x y ex ey keys expected
     shift
-    for spec in "$@"; do
-        read -r x y ex ey keys <<<"$spec"
+    for point in "$@"; do
+        read -r x y ex ey keys <<<"$point"
         expected=$(checker_at "$ex" "$ey")
         start_pick
         xdotool mousemove --sync "$x" "$y"
