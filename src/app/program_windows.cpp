@@ -149,6 +149,7 @@ void Program::CreateBarCommands() {
     pickFlow_ = std::make_unique<PickFlow>(*bar_, *palette_, settings_, services_.hotkey,
                                            [this]() -> EyeDropperWindow& { return EyeDropper(); });
     pickFlow_->RegisterHotkey();
+    pickFlow_->SetPlacesCheckedEachTick(!services_.screen.PointerIsOurs());
     pickFlow_->SetOverlayPick([this](std::function<void(std::optional<TColor>)> done) {
         if (services_.screen.PointerIsOurs() || !scriptTarget_) {
             return false;

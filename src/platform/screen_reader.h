@@ -30,6 +30,10 @@ public:
     // True where the pointer is known only over the program's own windows (Wayland): picks that
     // wait for a click elsewhere go through the screen pick overlay.
     virtual bool PointerIsOurs() const { return true; }
+    // True where a drag that starts on one of the program's windows can be followed live: the
+    // pointer is reported anywhere while the button is held on it, and each tick reads the
+    // screen afresh. The drag from the bar's eye-dropper button then shows the live magnifier.
+    virtual bool FollowsDrags() const { return PointerIsOurs(); }
     // A pick begins: a reader that shows a still picture takes it now.
     virtual void BeginPick() {}
     // True where one picture serves a whole pick (the screen is frozen for it).

@@ -31,12 +31,33 @@ install -d -m 700 -o "$user" -g "$user" "$run"
 install -d -m 755 -o "$user" -g "$user" "$config"
 user_folder=$config/Vantrel/TWL
 
+# The headless compositor draws the pointer into its captures, even while a button is held (when
+# it does not hide it): the desktop and the program show a cursor theme of clear pictures.
+blank_cursors() {
+    local folder=$work/icons/twl-blank/cursors name
+    mkdir -p "$folder"
+    le32() { printf "$(printf '\\x%02x' $(($1 & 255)) $(($1 >> 8 & 255)) $(($1 >> 16 & 255)) $(($1 >> 24 & 255)))"; }
+    # One 24 x 24 picture: the file's header and its one entry, then the picture's header.
+    {
+        printf Xcur
+        for word in 16 65536 1 0xfffd0002 24 28 36 0xfffd0002 24 1 24 24 0 0 0; do le32 "$word"; done
+        head -c $((24 * 24 * 4)) /dev/zero
+    } >"$folder/left_ptr"
+    for name in default arrow top_left_arrow left_arrow pointer hand2 pointing_hand; do
+        ln -sf left_ptr "$folder/$name"
+    done
+    chmod -R a+rX "$work/icons"
+}
+blank_cursors
+cursors="XCURSOR_PATH=$work/icons XCURSOR_THEME=twl-blank XCURSOR_SIZE=24"
+
 cat >"$work/sway.conf" <<'CONF'
 xwayland enable
 default_border none
+seat seat0 xcursor_theme twl-blank 24
 output * bg #336699 solid_color
-for_window [class="tintwell"] floating enable
-for_window [class="tintwell" title="^TWL$"] move position 20 20
+for_window [instance="tintwell"] floating enable
+for_window [instance="tintwell" title="^TWL$"] move position 20 20
 CONF
 chmod 644 "$work/sway.conf"
 
@@ -44,10 +65,10 @@ chmod 644 "$work/sway.conf"
 as_user() {
     runuser -u "$user" -- env HOME=/var/lib/$user XDG_RUNTIME_DIR="$run" XDG_CONFIG_HOME="$config" \
         WAYLAND_DISPLAY=wayland-1 SWAYSOCK="$(ls "$run"/sway-ipc.*.sock 2>/dev/null | head -n 1)" \
-        DISPLAY="${xdisplay:-}" PATH=/usr/bin:/bin ${capture_env:-} "$@"
+        DISPLAY="${xdisplay:-}" PATH=/usr/bin:/bin $cursors ${capture_env:-} "$@"
 }
 runuser -u "$user" -- env -i HOME=/var/lib/$user XDG_RUNTIME_DIR="$run" XDG_CONFIG_HOME="$config" \
-    PATH=/usr/bin:/bin WLR_BACKENDS=headless WLR_RENDERER=pixman WLR_LIBINPUT_NO_DEVICES=1 \
+    PATH=/usr/bin:/bin $cursors WLR_BACKENDS=headless WLR_RENDERER=pixman WLR_LIBINPUT_NO_DEVICES=1 \
     sway -c "$work/sway.conf" >"$work/sway.log" 2>&1 &
 started_pids+=($!)
 wait_started $! sway '[ -S "$run/wayland-1" ] && ls "$run"/sway-ipc.*.sock >/dev/null 2>&1'
@@ -136,17 +157,22 @@ twl_pid=$!
 started_pids+=($twl_pid)
 wait_for 10 'as_user xdotool search --onlyvisible --name "^TWL$" >/dev/null 2>&1' "the bar"
 sleep 1
-# A press on the bar's eye-dropper button opens the overlay, whose lens follows the pointer to
-# (X, Y), where a click picks.
+# A drag from the bar's eye-dropper button to (X, Y), where the button comes up: X goes on
+# telling the pointer's place to the bar while its button is held, and the screen copy is read
+# each tick. sway 1.7 centres a floating X window whenever it asks for a new size or place: the
+# Eye Dropper shows in the middle of the output, and so does the bar once it has grown, so the
+# bar is moved back to the corner first, as a person would drag it.
 bar_pick() { # bar_pick X Y
-    local bar left top
+    local bar left top count
+    as_user swaymsg '[instance="tintwell" title="^TWL$"] move position 20 20' >/dev/null
     bar=$(as_user xdotool search --onlyvisible --name '^TWL$' | head -n 1)
     read -r left top <<<"$(as_user xwininfo -id "$bar" | sed -nE 's/^ *Absolute upper-left (X|Y): +(-?[0-9]+)/\2/p' | tr '\n' ' ')"
-    pointer "move $((left + 20)) $((top + 36))" "sleep 300" click
-    poll 10 overlay_shows
-    pointer "move $(($1 + 40)) $(($2 + 30))" "sleep 150" "move $1 $2" "sleep 300" click "sleep 300"
-    # The headless compositor draws in software: the click takes a moment to come through.
-    poll 10 '! overlay_shows'
+    count=$(as_user "$program" --palette | wc -l)
+    pointer "move $((left + 20)) $((top + 36))" "sleep 300" press "sleep 300"
+    pointer "move $(($1 + 40)) $(($2 + 30))" "sleep 150" "move $1 $2" "sleep 300" release
+    ! overlay_shows || fail "a drag from the bar's button opened the overlay"
+    # The headless compositor draws in software: the release takes a moment to come through.
+    poll 10 '[ "$(as_user "$program" --palette | wc -l)" -gt "$count" ]'
 }
 newest() { as_user "$program" --palette | head -n 1; }
 for point in "301 301" "302 301" "101 203" "1279 719"; do

@@ -58,6 +58,8 @@ public:
         ++cursorMoves;
     }
     WindowPainter* Painter() override { return painter; }
+    bool PointerIsOurs() const override { return pointerIsOurs; }
+    bool FollowsDrags() const override { return followsDrags; }
 
     void Fill(int width, int height, std::uint32_t color) {
         image.Resize(width, height);
@@ -80,6 +82,8 @@ public:
     int reads = 0;
     int cursorMoves = 0;
     WindowPainter* painter = nullptr; // none unless a test gives one
+    bool pointerIsOurs = true;        // false stands for a Wayland desktop
+    bool followsDrags = true;
 };
 
 } // namespace twl

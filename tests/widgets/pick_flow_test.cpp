@@ -10,6 +10,8 @@
 #include "ui/common/pressable_label.h"
 #include "ui/eye_dropper/eye_dropper_window.h"
 
+#include <QApplication>
+
 namespace twl {
 namespace {
 
@@ -80,6 +82,35 @@ TEST_F(PickFlowTest, ADragFromTheBarsButtonLeavesTheBarOutUntilItsRelease) {
     Mouse(button, QEvent::MouseButtonRelease, Qt::LeftButton);
     EXPECT_EQ(Newest(), ToColor(kDesktop));
     EXPECT_EQ(NudgedTo(barPoint_), ToColor(kUnderBar));
+}
+
+QWidget* ShownOverlay() {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->objectName() == QLatin1String("ScreenPickOverlay") && window->isVisible()) {
+            return window;
+        }
+    }
+    return nullptr;
+}
+
+// Where the pointer is not the program's (Wayland), the bar's button still drags live when the
+// screen is read afresh each tick; over a still picture it opens the overlay instead.
+TEST_F(PickFlowTest, OnWaylandTheBarsButtonDragsLiveOnlyWhereTheScreenIsReadEachTick) {
+    screen_.pointerIsOurs = false;
+    PressableLabel* button = program_->Palette().Column().EyeDropperButton();
+    Mouse(button, QEvent::MouseButtonPress, Qt::LeftButton);
+    EXPECT_EQ(ShownOverlay(), nullptr);
+    EXPECT_EQ(TickAt(desktopPoint_), ToColor(kDesktop));
+    Mouse(button, QEvent::MouseButtonRelease, Qt::LeftButton);
+    EXPECT_EQ(Newest(), ToColor(kDesktop));
+
+    screen_.followsDrags = false;
+    Mouse(button, QEvent::MouseButtonPress, Qt::LeftButton);
+    QWidget* overlay = ShownOverlay();
+    ASSERT_NE(overlay, nullptr);
+    EXPECT_FALSE(Eye().Picking());
+    Key(overlay, QEvent::KeyPress, Qt::Key_Escape);
+    EXPECT_EQ(ShownOverlay(), nullptr);
 }
 
 } // namespace

@@ -24,6 +24,8 @@ public:
     Point CursorPos() const override { return pointer_->CursorPos(); }
     void SetCursorPos(Point point) override { pointer_->SetCursorPos(point); }
     bool PointerIsOurs() const override { return false; }
+    // XWayland goes on reporting the pointer to the window a held button was pressed on.
+    bool FollowsDrags() const override { return true; }
     void BeginPick() override;
     std::string Describe() const override { return "wlroots screen copy"; }
 

@@ -43,18 +43,24 @@ void PickFlow::AttachEyeDropper(EyeDropperWindow& eyeDropper) {
     // X11 shows the program's own windows in a screen read, so the magnifier leaves out the Eye
     // Dropper in every pick, and the bar only while a drag from its button runs: in every other
     // pick the bar's colours can be picked like any others. Their places are checked with the X
-    // server once as a pick begins, not on every tick.
-    connect(&eyeDropper, &EyeDropperWindow::pickStarting, this, [this, &eyeDropper] {
-        monitors_ = CurrentMonitors();
+    // server once as a pick begins, not on every tick, unless the compositor moves them as it
+    // likes.
+    const auto syncPlaces = [this, &eyeDropper] {
         SyncWindowPosition(eyeDropper);
         if (eyeDropper.BarPicking()) {
             SyncWindowPosition(bar_);
         }
+    };
+    connect(&eyeDropper, &EyeDropperWindow::pickStarting, this, [this, syncPlaces] {
+        monitors_ = CurrentMonitors();
+        syncPlaces();
     });
     // The windows' places are in scaled units, the screen reads in the server's pixels.
-    eyeDropper.Sampler().SetOwnWindows([this, &eyeDropper](std::vector<Rect>& own) {
+    eyeDropper.Sampler().SetOwnWindows([this, &eyeDropper, syncPlaces](std::vector<Rect>& own) {
         if (!eyeDropper.Picking()) {
             monitors_ = CurrentMonitors(); // a nudge: the monitors may have changed since
+        } else if (placesEachTick_) {
+            syncPlaces();
         }
         const auto leaveOut = [&own, this](const QWidget& window) {
             if (window.isVisible()) {

@@ -41,6 +41,11 @@ public:
     using OverlayPick = std::function<bool(std::function<void(std::optional<TColor>)> done)>;
     void SetOverlayPick(OverlayPick open) { overlayPick_ = std::move(open); }
 
+    // Where the compositor places the program's windows as it likes (Wayland: sway centres a
+    // window whenever it asks for a new place or size), the places of the windows a pick leaves
+    // out are checked on every tick, not once as it begins.
+    void SetPlacesCheckedEachTick(bool each) { placesEachTick_ = each; }
+
 private:
     MainBar& bar_;
     PaletteController& palette_;
@@ -48,6 +53,7 @@ private:
     GlobalHotkey& hotkey_;
     std::function<EyeDropperWindow&()> eyeDropper_;
     OverlayPick overlayPick_;
+    bool placesEachTick_ = false;
     // The monitors as the pick began, so a tick asks nothing of them.
     std::vector<MonitorScale> monitors_;
 };

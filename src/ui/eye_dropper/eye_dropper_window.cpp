@@ -374,9 +374,9 @@ void EyeDropperWindow::OnMagnifierRelease(QMouseEvent* event) {
 }
 
 void EyeDropperWindow::BeginBarPick() {
-    // Where the program learns of the pointer only over its own windows (Wayland), the pick is
-    // made on the screen pick overlay, whose lens follows the pointer anywhere.
-    if (!screen_.PointerIsOurs()) {
+    // Where a drag cannot be followed live (the screen is read as one still picture, or not at
+    // all), the pick is made on the screen pick overlay, whose lens follows the pointer anywhere.
+    if (!screen_.FollowsDrags()) {
         emit overlayPickRequested();
         return;
     }
