@@ -41,7 +41,7 @@ int main(int argc, char** argv) {
         twl::TwlApplication app(argc, argv);
         const twl::PlatformServices services = twl::MakePlatformServices();
         std::printf("%s\n%s\n", twl::VersionLine().toLocal8Bit().constData(),
-                    twl::DiagnosisText(*services.screen).c_str());
+                    twl::DiagnosisText(*services.screen, *services.hotkey).c_str());
         return 0;
     }
     if (commandLine.request) {

@@ -6,6 +6,8 @@
 
 #include <QObject>
 
+#include <string>
+
 namespace twl {
 
 class GlobalHotkey : public QObject {
@@ -16,6 +18,13 @@ public:
     virtual bool Register(const Hotkey& hotkey) = 0;
     // Gives the held combination back; nothing happens when none is held.
     virtual void Unregister() = 0;
+    // How the key is heard, for --diagnose.
+    virtual std::string Describe() const { return "XGrabKey"; }
+    // True where the desktop binds the key for the program (its global shortcuts), so it is
+    // heard whichever window has the focus, and the desktop's settings may change it.
+    virtual bool DesktopBinds() const { return false; }
+    // The key the desktop has bound, as it names it ("" until it has said).
+    virtual std::string BoundKey() const { return {}; }
 
 signals:
     // Sent from the event loop each time the held combination is pressed.

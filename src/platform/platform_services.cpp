@@ -4,6 +4,7 @@
 #include "platform/qt/qt_clipboard.h"
 #include "platform/qt/qt_dialogs.h"
 #include "platform/qt/qt_shell.h"
+#include "platform/wayland/portal_global_hotkey.h"
 #include "platform/wayland/portal_screen_reader.h"
 #include "platform/wayland/screencopy_screen_reader.h"
 #include "platform/wayland/unavailable_screen_reader.h"
@@ -59,7 +60,7 @@ bool OnWaylandDesktop() {
     return wayland != nullptr && *wayland != '\0';
 }
 
-std::string DiagnosisText(const ScreenReader& screen) {
+std::string DiagnosisText(const ScreenReader& screen, const GlobalHotkey& hotkey) {
     const bool onWayland = OnWaylandDesktop();
     const std::string platform = QGuiApplication::platformName().toStdString();
     std::string text =
@@ -67,6 +68,8 @@ std::string DiagnosisText(const ScreenReader& screen) {
     text += "\ncapture: " + screen.Describe();
     if (platform != "xcb") {
         text += "\nhotkey: none";
+    } else if (hotkey.DesktopBinds()) {
+        text += "\nhotkey: " + hotkey.Describe();
     } else if (onWayland) {
         text += "\nhotkey: XGrabKey, heard only while a Tintwell window has the focus; bind "
                 "\"tintwell --pick\" to a key in the desktop's keyboard settings";
@@ -91,7 +94,13 @@ PlatformServices MakePlatformServices() {
         if (const std::string reason = services.screen->Unavailable(); !reason.empty()) {
             std::fprintf(stderr, "tintwell: %s; picks give no colour\n", reason.c_str());
         }
-        services.hotkey = std::make_unique<X11GlobalHotkey>();
+        // On Wayland an X key grab is heard only while a program's window has the focus: where
+        // the desktop binds keys for programs, it binds the hotkey.
+        if (OnWaylandDesktop() && PortalGlobalHotkey::Offered()) {
+            services.hotkey = std::make_unique<PortalGlobalHotkey>();
+        } else {
+            services.hotkey = std::make_unique<X11GlobalHotkey>();
+        }
     } else {
         std::fprintf(stderr, "%s\n", note.c_str());
         services.screen = std::make_unique<NullScreenReader>();

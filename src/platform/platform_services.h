@@ -28,7 +28,7 @@ PlatformServices MakePlatformServices();
 bool OnWaylandDesktop();
 
 // What --diagnose says: the desktop, how the screen is read and how the hotkey is heard.
-std::string DiagnosisText(const ScreenReader& screen);
+std::string DiagnosisText(const ScreenReader& screen, const GlobalHotkey& hotkey);
 
 // That line for a Qt platform plugin name; empty for X11 ("xcb"), where everything is there.
 std::string UnavailableServicesNote(const std::string& platformName);

@@ -7,7 +7,8 @@
 # a message and no colour. sway will not run as root: the desktop runs as a user of its own.
 source "$(dirname "$0")/lib.sh"
 helpers=$(dirname "$program")
-for needed in sway swaybg wtype "$helpers/twl_wl_pointer" "$helpers/twl_wl_checker"; do
+for needed in sway swaybg wtype "$helpers/twl_wl_pointer" "$helpers/twl_wl_checker" \
+    "$helpers/twl_shortcuts_portal"; do
     command -v "$needed" >/dev/null || fail "$needed is not installed"
 done
 [ "$(id -u)" -eq 0 ] || fail "the Wayland desktop needs root to run as a user of its own"
@@ -18,7 +19,8 @@ chmod 755 "$work"
 # The desktop's user may not reach the build folder (a checkout under /root): the program, its
 # data and the helpers are copied where it can.
 mkdir -p "$work/bin"
-cp "$program" "$helpers/twl_wl_pointer" "$helpers/twl_wl_checker" "$work/bin/"
+cp "$program" "$helpers"/twl_wl_pointer "$helpers"/twl_wl_checker "$helpers"/twl_shortcuts_portal \
+    "$work/bin/"
 for data in help TLs namedcolors.txt; do
     [ -e "$helpers/$data" ] && cp -r "$helpers/$data" "$work/bin/"
 done
@@ -222,6 +224,41 @@ check "and on the first, at scale 2" test "$(pick_at 601 301)" = "$(checker_at 6
 check "and on the last pixel of the first" test "$(pick_at 639 359)" = "$(checker_at 639 359) 0"
 as_user "$program" --quit
 wait_for_exit "$twl_pid" 10
+
+# Global shortcuts, as KDE Plasma's portal offers them (a portal of the tests' own, on a bus of
+# its own): the hotkey is bound there, and the shortcut's Activated picks on the overlay.
+shortcuts_bus=unix:path=$run/shortcuts-bus
+as_user dbus-daemon --session --fork --address="$shortcuts_bus" >/dev/null
+mkfifo "$work/shortcuts.in"
+chmod 666 "$work/shortcuts.in"
+as_user env DBUS_SESSION_BUS_ADDRESS="$shortcuts_bus" "$helpers/twl_shortcuts_portal" \
+    <"$work/shortcuts.in" >"$work/shortcuts.log" 2>&1 &
+started_pids+=($!)
+exec 8>"$work/shortcuts.in"
+wait_for 10 'grep -q "^ready" "$work/shortcuts.log"' "the shortcuts portal"
+shortcuts_diagnosis() {
+    as_user env DBUS_SESSION_BUS_ADDRESS="$shortcuts_bus" "$program" --diagnose |
+        grep -qx 'hotkey: desktop portal GlobalShortcuts'
+}
+check "--diagnose names the desktop's global shortcuts" shortcuts_diagnosis
+printf 'program=twl\r\nsampling=0\r\ncaptureandcopy=1\r\nhotkey=Win+Shift+P\r\n' >"$user_folder/set.set"
+as_user env DBUS_SESSION_BUS_ADDRESS="$shortcuts_bus" "$program" >>"$work/program.log" 2>&1 &
+twl_pid=$!
+started_pids+=($twl_pid)
+wait_for 10 'as_user xdotool search --onlyvisible --name "^TWL$" >/dev/null 2>&1' "the bar"
+poll 10 'grep -q "^bound" "$work/shortcuts.log"'
+check "the hotkey is bound as the shortcut pick, Win+Shift+P preferred as SHIFT+LOGO+p" \
+    grep -qx "bound pick SHIFT+LOGO+p" "$work/shortcuts.log"
+count=$(as_user "$program" --palette | wc -l)
+echo "activate pick" >&8
+wait_for 10 overlay_shows "the overlay after the shortcut"
+pointer "move 203 101" "sleep 300" click
+poll 10 '[ "$(as_user "$program" --palette | wc -l)" -gt "$count" ]'
+check "the shortcut picks through the overlay into the palette (got $(newest))" \
+    test "$(newest)" = "$(checker_at 203 101)"
+as_user "$program" --quit
+wait_for_exit "$twl_pid" 10
+check "quitting closes the shortcuts' session" grep -qx closed "$work/shortcuts.log"
 
 # With no way to read the screen (the portal forced where none runs), a pick gives no colour.
 as_user env TWL_CAPTURE=portal DBUS_SESSION_BUS_ADDRESS=unix:path=$work/no-bus \

@@ -63,6 +63,8 @@ public:
         return true;
     }
     void Unregister() override { registered.reset(); }
+    bool DesktopBinds() const override { return desktopBinds; }
+    std::string BoundKey() const override { return boundKey; }
     // The user presses the registered combination.
     void Press() {
         if (registered) {
@@ -72,6 +74,8 @@ public:
 
     std::optional<Hotkey> registered;
     bool heldElsewhere = false;
+    bool desktopBinds = false; // true stands for a desktop's global shortcuts
+    std::string boundKey;
 };
 
 // Holds what was put on it; each set replaces everything, as on the real clipboard.

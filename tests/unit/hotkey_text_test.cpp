@@ -1,4 +1,5 @@
 #include "core/settings/hotkey_text.h"
+#include "core/settings/shortcut_trigger.h"
 
 #include <gtest/gtest.h>
 
@@ -51,6 +52,30 @@ TEST(HotkeyTextTest, EveryKeyNameRoundTrips) {
     for (const auto& name : names) {
         const Hotkey hotkey{kModCtrl | kModAlt, name};
         EXPECT_EQ(ParseHotkey(FormatHotkey(hotkey)), hotkey) << name;
+        // Every key can be offered to a desktop's global shortcuts.
+        EXPECT_NE(ShortcutTrigger(hotkey), "") << name;
+    }
+}
+
+// The keysym names are those of X11's keysymdef.h (XK_ dropped), as xkbcommon reads them.
+TEST(HotkeyTextTest, ATriggerForTheDesktopsShortcutsSpellsTheKeysAsKeysyms) {
+    const std::pair<Hotkey, const char*> cases[] = {
+        {{kModCtrl | kModShift, "Z"}, "CTRL+SHIFT+z"},
+        {{kModWin | kModAlt | kModCtrl | kModShift, "F12"}, "CTRL+ALT+SHIFT+LOGO+F12"},
+        {{kModAlt, "Num +"}, "ALT+KP_Add"},
+        {{0, "Num 7"}, "KP_7"},
+        {{kModCtrl, "PgDn"}, "CTRL+Next"},
+        {{kModCtrl, "Enter"}, "CTRL+Return"},
+        {{kModCtrl, "Backspace"}, "CTRL+BackSpace"},
+        {{kModCtrl, "'"}, "CTRL+apostrophe"},
+        {{kModCtrl, "`"}, "CTRL+grave"},
+        {{kModCtrl, "\\"}, "CTRL+backslash"},
+        {{kModCtrl, "9"}, "CTRL+9"},
+        {{kModCtrl, "Pause"}, "CTRL+Pause"},
+        {{kModCtrl, "Nope"}, ""},
+    };
+    for (const auto& [hotkey, trigger] : cases) {
+        EXPECT_EQ(ShortcutTrigger(hotkey), trigger) << hotkey.key;
     }
 }
 

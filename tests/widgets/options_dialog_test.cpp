@@ -531,6 +531,17 @@ TEST_F(OptionsDialogTest, OnAWaylandDesktopTheHotkeyPageGivesThePickCommandToBin
     // It sits below the tips, inside the page's 425 x 305.
     EXPECT_GE(command->geometry().top(), 246);
     EXPECT_LE(command->geometry().bottom(), 305);
+
+    // Where the desktop binds the hotkey, the note names the key it bound, as it is when the
+    // dialog opens.
+    auto* note = Options().findChild<QLabel*>(QStringLiteral("WaylandHotkeyLBL"));
+    EXPECT_TRUE(note->text().contains(QStringLiteral("only while a TWL window has the focus")));
+    hotkey_.desktopBinds = true;
+    Options().ShowOptions();
+    EXPECT_TRUE(note->text().contains(QStringLiteral("(not bound yet)")));
+    hotkey_.boundKey = "Meta+Shift+P";
+    Options().ShowOptions();
+    EXPECT_TRUE(note->text().contains(QStringLiteral("shortcut \"Pick a colour\" (Meta+Shift+P)")));
 }
 
 } // namespace

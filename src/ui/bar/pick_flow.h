@@ -46,6 +46,8 @@ public:
     // out are checked on every tick, not once as it begins.
     void SetPlacesCheckedEachTick(bool each) { placesEachTick_ = each; }
 
+    const GlobalHotkey& HeardHotkey() const { return hotkey_; }
+
 private:
     MainBar& bar_;
     PaletteController& palette_;

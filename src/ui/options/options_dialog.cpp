@@ -5,6 +5,7 @@
 #include "core/settings/hotkey_text.h"
 #include "core/settings/settings.h"
 #include "platform/dialogs.h"
+#include "platform/global_hotkey.h"
 #include "platform/window_fonts.h"
 #include "ui/bar/bar_actions.h"
 #include "ui/bar/pick_flow.h"
@@ -16,6 +17,7 @@
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
@@ -104,6 +106,15 @@ void OptionsDialog::FillControls() {
     c_.alt->setChecked(boxes.alt);
     c_.win->setChecked(boxes.win);
     c_.key->setText(QString::fromStdString(hotkey.key));
+    if (c_.waylandHotkey != nullptr) {
+        const GlobalHotkey& heard = picks_.HeardHotkey();
+        const std::string bound = heard.BoundKey();
+        c_.waylandHotkey->setText(heard.DesktopBinds()
+                                      ? QString::fromLatin1(kDesktopHotkeyNote)
+                                            .arg(bound.empty() ? QStringLiteral("not bound yet")
+                                                               : QString::fromStdString(bound))
+                                      : QString::fromLatin1(kGrabbedHotkeyNote));
+    }
 
     c_.stayOnTop->setChecked(settings_.stayOnTop);
     c_.startWithWindows->setChecked(settings_.startWithWindows);

@@ -110,11 +110,9 @@ void BuildGlobalHotkey(QStackedWidget* pages, OptionsControls& c) {
     if (!OnWaylandDesktop()) {
         return;
     }
-    QLabel* note = Text("On this Wayland desktop the hotkey works only while a TWL window has the "
-                        "focus. To pick from anywhere, bind this command to a key in the "
-                        "desktop's keyboard settings:",
-                        {8, 250, 401, 28}, page);
+    QLabel* note = Text(kGrabbedHotkeyNote, {8, 250, 401, 28}, page);
     note->setObjectName(QStringLiteral("WaylandHotkeyLBL"));
+    c.waylandHotkey = note;
     auto* command =
         new QLineEdit(QCoreApplication::applicationFilePath() + QStringLiteral(" --pick"), page);
     command->setObjectName(QStringLiteral("PickCommandEDT"));

@@ -5,6 +5,7 @@
 #include <array>
 
 class QCheckBox;
+class QLabel;
 class QComboBox;
 class QFont;
 class QListWidget;
@@ -18,6 +19,15 @@ class HotkeyField;
 inline constexpr const char* kOptionsPageNames[] = {
     "General", "Global Hotkey", "Auto Copy", "Color Formats", "Eye Dropper", "Color Properties"};
 
+// How the hotkey page tells of the hotkey on a Wayland desktop: an X key grab, heard only while
+// a TWL window has the focus, or the desktop's own shortcut.
+inline constexpr const char* kGrabbedHotkeyNote =
+    "On this Wayland desktop the hotkey works only while a TWL window has the focus. To pick "
+    "from anywhere, bind this command to a key in the desktop's keyboard settings:";
+inline constexpr const char* kDesktopHotkeyNote =
+    "Here the hotkey is the desktop's shortcut \"Pick a colour\" (%1), set in the desktop's "
+    "settings. Or bind this command to a key:";
+
 struct OptionsControls {
     QCheckBox* stayOnTop = nullptr;
     QCheckBox* startWithWindows = nullptr;
@@ -27,6 +37,8 @@ struct OptionsControls {
     QCheckBox* alt = nullptr;
     QCheckBox* shift = nullptr;
     HotkeyField* key = nullptr;
+    // On a Wayland desktop: how the hotkey is heard there.
+    QLabel* waylandHotkey = nullptr;
     QCheckBox* autoCopy = nullptr;
     QCheckBox* autoCopySwatch = nullptr;
     QCheckBox* autoCopyOnHotkey = nullptr;
