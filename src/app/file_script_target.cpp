@@ -15,6 +15,9 @@ FileScriptTarget::FileScriptTarget(const std::filesystem::path& appDataFolder,
                              ScreenInfo{}, 0);
     palette_.LoadPalette(folders_.userDataFolder, folders_.programFolder);
     LoadColorValueFormats(formats_, folders_.sharedDataFolder, folders_.programFolder);
+    colorNames_ = std::make_unique<ColorNames>(std::filesystem::path(folders_.programFolder) /
+                                               "namedcolors.txt");
+    formats_.SetColorNames(colorNames_.get());
 }
 
 FileScriptTarget::~FileScriptTarget() = default;

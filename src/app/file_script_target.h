@@ -4,6 +4,7 @@
 // only print (no file is written).
 
 #include "app/script_requests.h"
+#include "core/formats/color_names.h"
 #include "core/palette/palette_list.h"
 #include "core/settings/settings.h"
 #include "core/startup/data_folders.h"
@@ -38,6 +39,7 @@ private:
     SettingsList settingsList_;
     Settings settings_;
     Palette palette_;
+    std::unique_ptr<ColorNames> colorNames_;
     FormatList formats_;
     ScreenReader* screen_ = nullptr;
     std::unique_ptr<ScreenPickOverlay> overlay_;

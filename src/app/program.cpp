@@ -106,6 +106,10 @@ bool Program::Start() {
                                : MagnifierStateFromSettings(settings_);
         });
     LoadColorValueFormats(formats_, folders_.sharedDataFolder, folders_.programFolder);
+    // namedcolors.txt is read for {name} only when a format first asks for one.
+    colorNames_ = std::make_unique<ColorNames>(std::filesystem::path(folders_.programFolder) /
+                                               "namedcolors.txt");
+    formats_.SetColorNames(colorNames_.get());
     bar_->ApplyStayOnTop(settings_.stayOnTop);
 
     if (settings_.showAtStart && environment_.buildWindowsAfterFirstPaint) {
@@ -140,7 +144,10 @@ void Program::EyeDropperCommand() {
 }
 
 void Program::PasteColorCommand() {
-    RunCommand(services_.dialogs, [this] { PasteColor(services_.clipboard, *palette_); });
+    RunCommand(services_.dialogs, [this] {
+        PasteColor(services_.clipboard, *palette_,
+                   settings_.pasteCss ? colorNames_.get() : nullptr);
+    });
 }
 
 void Program::ColorPropertiesCommand() {

@@ -2,6 +2,7 @@
 // The program's start and end: the single-instance guard, the data folders, the settings, the
 // main bar, the creation and wiring of the other windows, and the saving at exit and at log-off.
 
+#include "core/formats/color_names.h"
 #include "core/formats/format_list.h"
 #include "core/scripting/instance_message.h"
 #include "core/settings/settings.h"
@@ -160,6 +161,8 @@ private:
     ProgramEnvironment environment_;
     DataFolders folders_;
     SettingsList settingsList_;
+    // Before the formats, which point to them.
+    std::unique_ptr<ColorNames> colorNames_;
     FormatList formats_;
     Settings settings_;
     CopyTextAndSwatchFn copyTextAndSwatch_;

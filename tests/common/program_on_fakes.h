@@ -29,7 +29,7 @@ protected:
     }
     void StartProgram() {
         environment_.appDataFolder = home_.Path() / "config";
-        environment_.programFolder = "/opt/twl/";
+        environment_.programFolder = programFolder_;
         environment_.programPath = "/opt/twl/tintwell";
         environment_.autostartFolder = home_.Path() / "autostart";
         environment_.useInstanceGuard = false;
@@ -49,6 +49,8 @@ protected:
     FakeShell shell_;
     FakeClipboard clipboard_;
     FakeScreen screen_{1280, 1024, 0x336699};
+    // Where the program looks for its shipped data; nothing is there unless a test says.
+    std::string programFolder_ = "/opt/twl/";
     FakeGlobalHotkey hotkey_;
     std::unique_ptr<Program> program_;
 };

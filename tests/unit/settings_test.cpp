@@ -381,6 +381,12 @@ TEST_F(SettingsTest, SaveListHasItsFortyFiveLinesInOrder) {
     s.globalHotkey.reset();
     FillSettingsList(list_, s);
     EXPECT_EQ(list_.Lines()[3], "hotkey=");
+
+    // Paste Color's CSS reading is saved only while on, after the others.
+    s.pasteCss = true;
+    FillSettingsList(list_, s);
+    EXPECT_EQ(list_.Lines().size(), expected.size() + 1);
+    EXPECT_EQ(list_.Lines().back(), "PasteCSS=1");
 }
 
 TEST_F(SettingsTest, SavedSettingsLoadBackUnchanged) {
@@ -393,6 +399,7 @@ TEST_F(SettingsTest, SavedSettingsLoadBackUnchanged) {
     s.autoCopy = false;
     s.lastEyeColor = 0x00123456;
     s.eyeFormat2 = " spaced ";
+    s.pasteCss = true;
     ASSERT_TRUE(SaveSettings(list_, s, user_));
     const auto onDisk = ReadWholeFile(user_ / "set.set");
     ASSERT_TRUE(onDisk.has_value());

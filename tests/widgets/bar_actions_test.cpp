@@ -156,6 +156,22 @@ TEST_F(BarActionsTest, PasteColorPutsTheFirstLineOnTopWithoutACopy) {
     EXPECT_EQ(dialogs_.errors, std::vector<std::string>{"'x' is not a valid integer value."});
 }
 
+// CSS colour text is read only with "PasteCSS" on; the program's own forms stay as they were.
+TEST_F(BarActionsTest, PasteReadsCssColourTextOnlyWithPasteCssOn) {
+    Start({"PasteCSS=0"});
+    clipboard_.text = "rgb(51 102 153)";
+    const std::size_t before = Palette().size();
+    Item("PasteColor2")->trigger();
+    EXPECT_EQ(Palette().size(), before);
+
+    program_.reset();
+    Start({"PasteCSS=1"});
+    clipboard_.text = "rgb(51 102 153)\n--accent: hwb(0 0% 0%);";
+    Item("PasteColor2")->trigger();
+    EXPECT_EQ(Palette()[0], "$00996633");
+    EXPECT_EQ(Palette()[1], "clRed");
+}
+
 TEST_F(BarActionsTest, StayOnTopFromEitherMenuTicksBoth) {
     Start();
     Item("StayonTop2")->trigger();

@@ -27,6 +27,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QStackedWidget>
@@ -225,12 +226,13 @@ TEST_F(OptionsDialogTest, EachBoxShowsAndSetsItsOwnSettingAndOkAppliesItAtOnce) 
                    "AutoCopySwatch=0", "ACopyonHotkey=0"});
     StartProgram();
     ASSERT_FALSE(Child(program_->EyeDropper(), "ComparePNL")->isHidden());
-    const char* boxes[] = {"CheckBox3", "CheckBox2",      "ShowComparisonCHE",
-                           "CheckBox9", "ACopySwatchCHE", "ACopyonHotkeyCHE"};
+    const char* boxes[] = {"CheckBox3",      "CheckBox2",        "ShowComparisonCHE", "CheckBox9",
+                           "ACopySwatchCHE", "ACopyonHotkeyCHE", "PasteCSSCHE"};
     const auto state = [this] {
         const Settings& s = program_->CurrentSettings();
         return std::vector<bool>{s.stayOnTop,   s.autoCopy,       s.eyeShowComparison,
-                                 s.showAtStart, s.autoCopySwatch, s.autoCopyOnHotkey};
+                                 s.showAtStart, s.autoCopySwatch, s.autoCopyOnHotkey,
+                                 s.pasteCss};
     };
     // One box at a time, so that two boxes wired to each other's setting show.
     for (std::size_t i = 0; i < std::size(boxes); ++i) {
@@ -457,6 +459,47 @@ TEST_F(FormatEditorTest, ValuePartsGoToTheEndOfTheTemplateAndThePreviewFollows) 
     Name()->setText("Mine ");
     Press(Preview(), QEvent::MouseButtonDblClick);
     EXPECT_EQ(Name()->text(), "Mine RGB(50, 100, 200) & more");
+}
+
+// The shipped cvf.ini lists the CSS notations and the colour name after the ten, and {name}
+// takes its names from the shipped namedcolors.txt.
+TEST_F(OptionsDialogTest, TheShippedFormatsOfferTheCssNotationsAndTheColourName) {
+    programFolder_ = TWL_SHIPPED_DATA;
+    StartProgram();
+    OpenOptions();
+    auto* chooser = Child<QComboBox>(Options(), "ACopyFormatCB");
+    QStringList names;
+    for (int i = 0; i < chooser->count(); ++i) {
+        names << chooser->itemText(i);
+    }
+    EXPECT_EQ(names.mid(9), (QStringList{"Actionscript Hex", "CSS oklch", "CSS oklab", "CSS lab",
+                                         "CSS lch", "CSS hwb", "CSS rgb", "Color name"}));
+    EXPECT_EQ(program_->Formats().FormatColorByName(MakeColor(250, 128, 114), "Color name"),
+              "salmon");
+    EXPECT_EQ(program_->Formats().FormatColorByName(MakeColor(251, 127, 113), "Color name"),
+              "salmon");
+}
+
+// More Values drops down the CSS notations' parts and the colour name, each added at the end.
+TEST_F(FormatEditorTest, MoreValuesAddsTheCssPartsAtTheEndAndThePreviewShowsThem) {
+    Click(Child(Options(), "Button3"));
+    auto* more = Child<QPushButton>(Editor(), "MoreValuesBTN");
+    ASSERT_NE(more->menu(), nullptr);
+    const QList<QAction*> items = more->menu()->actions();
+    const char* parts[] = {"{okl}",  "{oka}",  "{okb}",  "{okc}",  "{okh}",  "{labl}", "{laba}",
+                           "{labb}", "{lchc}", "{lchh}", "{hwbh}", "{hwbw}", "{hwbb}", "{name}"};
+    ASSERT_EQ(items.size(), 14);
+    EXPECT_EQ(items[0]->text(), "OKLCH Lightness (%)");
+    for (int row = 0; row < 14; ++row) {
+        Template()->setText("x ");
+        items[row]->trigger();
+        EXPECT_EQ(Template()->text(), QString("x ") + parts[row]) << row;
+    }
+    // The preview colour is 50,100,200.
+    Template()->setText("hwb({hwbh} {hwbw}% {hwbb}%)");
+    EXPECT_EQ(Preview()->text(), "hwb(220 19.61% 21.57%)");
+    EXPECT_GE(more->geometry().top(), Child(Editor(), "ListBox1")->geometry().bottom());
+    EXPECT_LE(more->geometry().bottom(), Editor().height());
 }
 
 TEST_F(FormatEditorTest, ChangeColorSetsThePreviewColourAndKeepsIt) {

@@ -2,6 +2,8 @@
 
 #include "core/base/ascii_case.h"
 #include "core/color/color_convert.h"
+#include "core/color/css_color.h"
+#include "core/formats/color_names.h"
 
 #include <array>
 #include <cstddef>
@@ -28,6 +30,79 @@ constexpr std::array<Placeholder, 16> kPlaceholders{{
     {"{cy}", "CMYK Yellow"},
     {"{ck}", "CMYK Black"},
 }};
+
+constexpr std::array<Placeholder, 14> kMorePlaceholders{{
+    {"{okl}", "OKLCH Lightness (%)"},
+    {"{oka}", "OKLab a"},
+    {"{okb}", "OKLab b"},
+    {"{okc}", "OKLCH Chroma"},
+    {"{okh}", "OKLCH Hue (0-360)"},
+    {"{labl}", "Lab Lightness (%)"},
+    {"{laba}", "Lab a"},
+    {"{labb}", "Lab b"},
+    {"{lchc}", "LCh Chroma"},
+    {"{lchh}", "LCh Hue (0-360)"},
+    {"{hwbh}", "HWB Hue (0-360)"},
+    {"{hwbw}", "HWB Whiteness (%)"},
+    {"{hwbb}", "HWB Blackness (%)"},
+    {"{name}", "Color Name"},
+}};
+
+// The value of one of the more placeholders, by its place in kMorePlaceholders.
+std::string MoreValue(TColor color, std::size_t index, const ColorNames* names) {
+    const int red = RedOf(color), green = GreenOf(color), blue = BlueOf(color);
+    // A hue is 0 where the chroma shown is 0.
+    const auto hue = [](const Lab& lab, int chromaDecimals, int hueDecimals) {
+        return CssNumber(ChromaOf(lab), chromaDecimals) == "0" ? std::string("0")
+                                                               : CssHue(HueOf(lab), hueDecimals);
+    };
+    if (index <= 4) {
+        const Lab ok = SrgbToOkLab(red, green, blue);
+        switch (index) {
+        case 0:
+            return CssNumber(ok.lightness * 100, 2);
+        case 1:
+            return CssNumber(ok.a, 4);
+        case 2:
+            return CssNumber(ok.b, 4);
+        case 3:
+            return CssNumber(ChromaOf(ok), 4);
+        default:
+            return hue(ok, 4, 2);
+        }
+    }
+    if (index <= 9) {
+        const Lab lab = SrgbToCieLab(red, green, blue);
+        switch (index) {
+        case 5:
+            return CssNumber(lab.lightness, 2);
+        case 6:
+            return CssNumber(lab.a, 2);
+        case 7:
+            return CssNumber(lab.b, 2);
+        case 8:
+            return CssNumber(ChromaOf(lab), 2);
+        default:
+            return hue(lab, 2, 2);
+        }
+    }
+    if (index <= 12) {
+        const Hwb hwb = SrgbToHwb(red, green, blue);
+        return index == 10 ? CssHue(hwb.hue, 2)
+                           : CssNumber(index == 11 ? hwb.whiteness : hwb.blackness, 2);
+    }
+    return names != nullptr ? names->Nearest(color) : std::string();
+}
+
+// True when text holds pattern, ignoring ASCII case.
+bool HoldsIgnoringCase(std::string_view text, std::string_view pattern) {
+    for (std::size_t i = 0; i + pattern.size() <= text.size(); ++i) {
+        if (EqualIgnoringAsciiCase(text.substr(i, pattern.size()), pattern)) {
+            return true;
+        }
+    }
+    return false;
+}
 
 std::string TwoHexDigits(int value) {
     const char digits[] = "0123456789ABCDEF";
@@ -90,7 +165,11 @@ std::span<const Placeholder> PlaceholderTable() {
     return kPlaceholders;
 }
 
-std::string ExpandTemplate(TColor color, std::string_view templ) {
+std::span<const Placeholder> MorePlaceholderTable() {
+    return kMorePlaceholders;
+}
+
+std::string ExpandTemplate(TColor color, std::string_view templ, const ColorNames* names) {
     std::string text(templ);
     if (text.find('{') == std::string::npos) {
         return text;
@@ -98,6 +177,14 @@ std::string ExpandTemplate(TColor color, std::string_view templ) {
     const auto values = PlaceholderValues(color);
     for (std::size_t i = 0; i < kPlaceholders.size(); ++i) {
         text = ReplaceIgnoringCase(text, kPlaceholders[i].placeholder, values[i]);
+    }
+    // The others are worked out only when the text holds them.
+    for (std::size_t i = 0; i < kMorePlaceholders.size() && text.find('{') != std::string::npos;
+         ++i) {
+        const std::string_view placeholder = kMorePlaceholders[i].placeholder;
+        if (HoldsIgnoringCase(text, placeholder)) {
+            text = ReplaceIgnoringCase(text, placeholder, MoreValue(color, i, names));
+        }
     }
     return text;
 }

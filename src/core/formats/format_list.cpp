@@ -45,7 +45,7 @@ std::string FormatList::Template(std::string_view name) const {
 }
 
 std::string FormatList::FormatColorByName(TColor color, std::string_view name) const {
-    return ExpandTemplate(color, Template(name));
+    return ExpandTemplate(color, Template(name), colorNames_);
 }
 
 void FormatList::Append(std::string line) {

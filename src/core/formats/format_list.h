@@ -18,6 +18,8 @@ inline constexpr std::string_view kSaveFormatsErrorText =
     "ERROR! Cannot save color value formats list!";
 inline constexpr std::string_view kFormatsFileName = "cvf.ini";
 
+class ColorNames;
+
 class FormatList {
 public:
     FormatList() = default;
@@ -29,6 +31,9 @@ public:
     std::string Template(std::string_view name) const;
     // The colour expanded through the template of this name; "" for an unknown name.
     std::string FormatColorByName(TColor color, std::string_view name) const;
+    // The colour names {name} chooses from (none unless given; the list does not own them).
+    void SetColorNames(const ColorNames* names) { colorNames_ = names; }
+    const ColorNames* ColorNamesOfTemplates() const { return colorNames_; }
 
     void Append(std::string line);
     void Append(std::string_view name, std::string_view templ);
@@ -46,6 +51,7 @@ public:
 
 private:
     std::vector<std::string> lines_;
+    const ColorNames* colorNames_ = nullptr;
 };
 
 // Start-up loading: "cvf.ini" from sharedFolder, else from programFolder, else the built-in

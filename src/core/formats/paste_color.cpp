@@ -14,6 +14,7 @@ namespace {
 struct LineResult {
     std::optional<TColor> color;
     std::optional<std::string_view> badField;
+    bool noForm = false; // no form's test matched
 };
 
 // "#" and 6 or 3 hex digits; "#GG0ABC" still gives its last three, #AABBCC.
@@ -66,7 +67,7 @@ LineResult ReadLine(std::string_view line) {
         return TripleColor(line, true);
     if (IsHexColorText(line))
         return {HexToColor(line), std::nullopt};
-    return {};
+    return {std::nullopt, std::nullopt, true};
 }
 
 } // namespace
@@ -83,7 +84,7 @@ std::string_view SplitField(std::string_view text, std::size_t n, char separator
     return text.substr(start, end == std::string_view::npos ? end : end - start);
 }
 
-PastedColors ParsePastedColors(std::string_view text) {
+PastedColors ParsePastedColors(std::string_view text, const OtherColorReader& readOther) {
     PastedColors result;
     // Each pass takes the line ending at end and steps back over the separator before it, so
     // every byte is looked at once; a CR LF pair is one separator.
@@ -92,13 +93,17 @@ PastedColors ParsePastedColors(std::string_view text) {
         std::size_t start = end;
         while (start > 0 && text[start - 1] != '\r' && text[start - 1] != '\n')
             --start;
-        const LineResult line = ReadLine(text.substr(start, end - start));
+        const std::string_view lineText = text.substr(start, end - start);
+        const LineResult line = ReadLine(lineText);
         if (line.badField) {
             result.error.emplace(std::string(*line.badField));
             break;
         }
         if (line.color)
             result.colors.push_back(*line.color);
+        else if (line.noForm && readOther)
+            if (const std::optional<TColor> other = readOther(lineText))
+                result.colors.push_back(*other);
         if (start == 0)
             break;
         end = start - 1;

@@ -16,6 +16,7 @@
 #include "core/color/color_text.h"
 
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -46,6 +47,8 @@ struct PastedColors {
 // digits); the first that fails is named by the error. Fields after the third are ignored. RGB
 // keeps the low 8 bits of each number (256 is 0); HSL goes through HslToRgb (black when out of
 // range). Time and memory are linear in the length of text.
-PastedColors ParsePastedColors(std::string_view text);
+// readOther, when given, reads the lines that no form's test matches (CSS colour text).
+using OtherColorReader = std::function<std::optional<TColor>(std::string_view line)>;
+PastedColors ParsePastedColors(std::string_view text, const OtherColorReader& readOther = {});
 
 } // namespace twl

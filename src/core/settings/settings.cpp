@@ -61,6 +61,7 @@ void ReadKey(Settings& s, const SettingsKey& key, const std::string& value,
         }
         break;
     case OnlyIfOne:
+    case OptIn:
         Field<bool>(s, key) = text == "1";
         break;
     case UnlessZero:
@@ -116,6 +117,7 @@ std::string SavedValue(const Settings& s, const SettingsKey& key) {
     case LowByte:
         return std::to_string(Field<int>(s, key));
     case OnlyIfOne:
+    case OptIn:
     case UnlessZero:
         return Field<bool>(s, key) ? "1" : "0";
     case Text:
@@ -187,7 +189,9 @@ void WriteDefaultSettings(SettingsList& list, int barTop, int barLeft) {
 void FillSettingsList(SettingsList& list, const Settings& s) {
     list.Clear();
     for (const SettingsKey& key : kSettingsKeys) {
-        list.Append(std::string(key.name) + "=" + SavedValue(s, key));
+        if (key.kind != OptIn || Field<bool>(s, key)) {
+            list.Append(std::string(key.name) + "=" + SavedValue(s, key));
+        }
     }
 }
 

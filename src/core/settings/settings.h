@@ -44,6 +44,7 @@ struct Settings {
     std::string autoCopyFormat;
     bool showAtStart, startWithWindows;
     bool snapEyeDropper, snapColorProp, snapQuickPal, snapTest;
+    bool pasteCss;                // Paste Color also reads CSS colour text
     int monitor = 0;              // the display holding the main bar; written, never read
     bool firstRunPending = false; // the file said "firstrun=1": the first-run actions are due
 

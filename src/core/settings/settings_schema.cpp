@@ -6,7 +6,7 @@ using enum SettingsKind;
 using S = Settings; // short, to keep the rows on one line each
 
 // clang-format off
-constexpr std::array<SettingsKey, 45> kSettingsKeys = {{
+constexpr std::array<SettingsKey, 46> kSettingsKeys = {{
     // name               kind         field                       missing        fresh line and value
     {kProgramKey,         ProgramName, {},                         "",            1,  kProgramName},
     {"version",           FileVersion, {},                         "",            2,  ""},
@@ -53,6 +53,7 @@ constexpr std::array<SettingsKey, 45> kSettingsKeys = {{
     {"EyeShowQVars",      UnlessZero,  &S::showVariations,         "",            42, "1"},
     {"ShowGrid",          UnlessZero,  &S::showGrid,               "",            10, "1"},
     {"TestAutoColor",     UnlessZero,  &S::testAutoColor,          "",            44, "0"},
+    {"PasteCSS",          OptIn,       &S::pasteCss,               "",            0,  ""},
 }};
 // clang-format on
 

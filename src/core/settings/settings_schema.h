@@ -25,12 +25,13 @@ enum class SettingsKind {
     BarLeft,     // decimal; a left beyond the desktop's right edge becomes half its width
     Monitor,     // decimal, written on save, never read
     OnlyIfOne,   // flag, on only if the value is exactly "1"
-    UnlessZero,  // flag, on unless the value is exactly "0"
-    Integer,     // decimal; other text reads as the missing text
-    LowByte,     // decimal, low 8 bits kept: 257 reads 1, -1 reads 255
-    Text,        // any text
-    Position,    // tool window position: decimal, or none for an empty or other text
-    ColorText,   // colour text; text that names no colour reads as the missing text
+    OptIn, // flag read as OnlyIfOne, saved only while on: a file of the default keeps its lines
+    UnlessZero, // flag, on unless the value is exactly "0"
+    Integer,    // decimal; other text reads as the missing text
+    LowByte,    // decimal, low 8 bits kept: 257 reads 1, -1 reads 255
+    Text,       // any text
+    Position,   // tool window position: decimal, or none for an empty or other text
+    ColorText,  // colour text; text that names no colour reads as the missing text
 };
 
 using SettingsField =
@@ -49,6 +50,6 @@ struct SettingsKey {
 };
 
 // The 45 keys in the order a save writes them.
-extern const std::array<SettingsKey, 45> kSettingsKeys;
+extern const std::array<SettingsKey, 46> kSettingsKeys;
 
 } // namespace twl

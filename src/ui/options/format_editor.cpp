@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
@@ -59,6 +60,19 @@ FormatEditor::FormatEditor(FormatList& formats, Dialogs& dialogs)
     }
     connect(valueParts_, &QListWidget::itemDoubleClicked, this,
             [this](QListWidgetItem* item) { AddValuePart(valueParts_->row(item)); });
+    // The CSS notations' values and the colour name drop down below the list.
+    auto* more = new QPushButton(QStringLiteral("More Values"), this);
+    more->setObjectName(QStringLiteral("MoreValuesBTN"));
+    more->setGeometry(24, kHeight - 37, 137, 25);
+    auto* moreMenu = new QMenu(more);
+    moreMenu->setObjectName(QStringLiteral("MoreValuesMNU"));
+    for (const auto& part : MorePlaceholderTable()) {
+        const std::string_view placeholder = part.placeholder;
+        moreMenu->addAction(
+            QString::fromUtf8(part.label.data(), static_cast<qsizetype>(part.label.size())), this,
+            [this, placeholder] { AddPlaceholder(placeholder); });
+    }
+    more->setMenu(moreMenu);
 
     Caption("Format:", 176, 72, this);
     template_ = new QLineEdit(this);
@@ -119,11 +133,17 @@ void FormatEditor::Open(FormatEditMode mode, std::size_t editIndex, const std::s
 void FormatEditor::AddValuePart(int row) {
     const auto table = ValueParts();
     if (row >= 0 && static_cast<std::size_t>(row) < table.size()) {
-        const auto placeholder = table[static_cast<std::size_t>(row)].placeholder;
-        template_->setText(
-            template_->text() +
-            QString::fromUtf8(placeholder.data(), static_cast<qsizetype>(placeholder.size())));
+        AddPlaceholder(table[static_cast<std::size_t>(row)].placeholder);
+        return;
     }
+    template_->setFocus();
+    template_->setCursorPosition(static_cast<int>(template_->text().size()));
+}
+
+void FormatEditor::AddPlaceholder(std::string_view placeholder) {
+    template_->setText(
+        template_->text() +
+        QString::fromUtf8(placeholder.data(), static_cast<qsizetype>(placeholder.size())));
     template_->setFocus();
     template_->setCursorPosition(static_cast<int>(template_->text().size()));
 }
@@ -159,8 +179,8 @@ void FormatEditor::ConfirmFormat() {
 }
 
 void FormatEditor::UpdatePreview() {
-    preview_->setText(
-        QString::fromStdString(ExpandTemplate(previewColor_, template_->text().toStdString())));
+    preview_->setText(QString::fromStdString(ExpandTemplate(
+        previewColor_, template_->text().toStdString(), formats_.ColorNamesOfTemplates())));
 }
 
 bool FormatEditor::eventFilter(QObject* watched, QEvent* event) {

@@ -10,6 +10,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 class QLabel;
 class QLineEdit;
@@ -35,6 +36,8 @@ public:
 
     // A double-click on a value part: its placeholder goes to the end of the template.
     void AddValuePart(int row);
+    // Appends a placeholder to the template and leaves the caret after it.
+    void AddPlaceholder(std::string_view placeholder);
     void AddPreviewToName();
     void ChangePreviewColor();
     void ConfirmFormat();

@@ -119,6 +119,7 @@ void OptionsDialog::FillControls() {
     c_.stayOnTop->setChecked(settings_.stayOnTop);
     c_.startWithWindows->setChecked(settings_.startWithWindows);
     c_.showProgram->setChecked(settings_.showAtStart);
+    c_.pasteCss->setChecked(settings_.pasteCss);
     c_.autoCopy->setChecked(settings_.autoCopy);
     c_.autoCopySwatch->setChecked(settings_.autoCopySwatch);
     c_.autoCopyOnHotkey->setChecked(settings_.autoCopyOnHotkey);
@@ -212,6 +213,7 @@ void OptionsDialog::ApplyOptions() {
     settings_.autoCopyOnHotkey = c_.autoCopyOnHotkey->isChecked();
     actions_.SetStayOnTop(c_.stayOnTop->isChecked());
     settings_.showAtStart = c_.showProgram->isChecked();
+    settings_.pasteCss = c_.pasteCss->isChecked();
     settings_.eyeShowComparison = c_.showComparison->isChecked();
     emit comparisonFlagChanged();
     for (std::size_t i = 0; i < c_.choosers.size(); ++i) {

@@ -76,6 +76,8 @@ void BuildGeneral(QStackedWidget* pages, OptionsControls& c) {
     c.stayOnTop = Box("CheckBox3", "Stay on top of other windows", {16, 24, 369, 17}, group);
     c.startWithWindows = Box("CheckBox1", "Start when Windows starts", {16, 48, 369, 17}, group);
     c.showProgram = Box("CheckBox9", "Show main window when TWL starts", {16, 72, 369, 17}, group);
+    c.pasteCss =
+        Box("PasteCSSCHE", "Paste Color also reads CSS colour text", {16, 176, 393, 17}, page);
 }
 
 void BuildGlobalHotkey(QStackedWidget* pages, OptionsControls& c) {

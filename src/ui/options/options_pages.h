@@ -32,6 +32,7 @@ struct OptionsControls {
     QCheckBox* stayOnTop = nullptr;
     QCheckBox* startWithWindows = nullptr;
     QCheckBox* showProgram = nullptr;
+    QCheckBox* pasteCss = nullptr;
     QCheckBox* win = nullptr;
     QCheckBox* ctrl = nullptr;
     QCheckBox* alt = nullptr;

@@ -1,0 +1,36 @@
+#pragma once
+// The colour spaces of CSS Color 4 for an 8-bit sRGB colour: OKLab and OKLCH, CIE Lab and LCh
+// (D50, through XYZ and the Bradford adaptation from D65), and HWB; and the numbers as CSS text.
+
+#include <string>
+
+namespace twl {
+
+struct Lab {
+    double lightness = 0; // OKLab: 0-1; CIE Lab: 0-100
+    double a = 0;
+    double b = 0;
+};
+
+Lab SrgbToOkLab(int red, int green, int blue);
+Lab SrgbToCieLab(int red, int green, int blue);
+
+// The chroma and hue (degrees, 0 <= hue < 360) of Lab's a and b.
+double ChromaOf(const Lab& lab);
+double HueOf(const Lab& lab);
+
+struct Hwb {
+    double hue = 0;       // degrees, 0 <= hue < 360; 0 for greys
+    double whiteness = 0; // percent
+    double blackness = 0; // percent
+};
+
+Hwb SrgbToHwb(int red, int green, int blue);
+
+// The value rounded to `decimals` places, halves away from zero, without trailing zeros, a
+// trailing point or a minus before zero: 62.80 gives "62.8", -0.00001 gives "0".
+std::string CssNumber(double value, int decimals);
+// A hue rounded as CssNumber; a full turn comes back to "0".
+std::string CssHue(double degrees, int decimals);
+
+} // namespace twl
