@@ -338,35 +338,29 @@ std::optional<TColor> FromFunction(const std::string& name, const std::vector<To
         }
         return FromEncoded(v);
     }
-    if (name == "lab" || name == "lch") {
-        const auto l = Scaled(c0, 100);
-        if (!l) {
-            return std::nullopt;
+    // Lab and OKLab, straight or polar: the full scales of a percentage of lightness, of a or b
+    // and of chroma.
+    struct LabSpace {
+        const char *straight, *polar;
+        double lightness, ab, chroma;
+        std::optional<TColor> (*convert)(double, double, double);
+    };
+    const LabSpace spaces[] = {{"lab", "lch", 100, 125, 150, FromLab},
+                               {"oklab", "oklch", 1, 0.4, 0.4, FromOkLab}};
+    for (const LabSpace& space : spaces) {
+        if (name != space.straight && name != space.polar) {
+            continue;
         }
-        if (name == "lab") {
-            const auto a = Scaled(c1, 125), b = Scaled(c2, 125);
-            return a && b ? FromLab(*l, *a, *b) : std::nullopt;
+        const auto l = Scaled(c0, space.lightness);
+        if (name == space.straight) {
+            const auto a = Scaled(c1, space.ab), b = Scaled(c2, space.ab);
+            return l && a && b ? space.convert(*l, *a, *b) : std::nullopt;
         }
-        const auto chroma = Scaled(c1, 150);
+        const auto chroma = Scaled(c1, space.chroma);
         const auto hue = Hue(c2);
-        return chroma && hue ? FromLab(*l, *chroma * std::cos(Radians(*hue)),
-                                       *chroma * std::sin(Radians(*hue)))
-                             : std::nullopt;
-    }
-    if (name == "oklab" || name == "oklch") {
-        const auto l = Scaled(c0, 1);
-        if (!l) {
-            return std::nullopt;
-        }
-        if (name == "oklab") {
-            const auto a = Scaled(c1, 0.4), b = Scaled(c2, 0.4);
-            return a && b ? FromOkLab(*l, *a, *b) : std::nullopt;
-        }
-        const auto chroma = Scaled(c1, 0.4);
-        const auto hue = Hue(c2);
-        return chroma && hue ? FromOkLab(*l, *chroma * std::cos(Radians(*hue)),
-                                         *chroma * std::sin(Radians(*hue)))
-                             : std::nullopt;
+        return l && chroma && hue ? space.convert(*l, *chroma * std::cos(Radians(*hue)),
+                                                  *chroma * std::sin(Radians(*hue)))
+                                  : std::nullopt;
     }
     return std::nullopt;
 }

@@ -1,5 +1,7 @@
 #include "platform/wayland/portal_global_hotkey.h"
 
+#include "platform/wayland/desktop_portal.h"
+
 #include "core/sampling/portal_answer.h"
 #include "core/settings/shortcut_trigger.h"
 
@@ -14,10 +16,11 @@ namespace twl {
 
 namespace {
 
-const QString kService = QStringLiteral("org.freedesktop.portal.Desktop");
-const QString kPath = QStringLiteral("/org/freedesktop/portal/desktop");
+using portal::kPath;
+using portal::kRequest;
+using portal::kService;
+
 const QString kShortcuts = QStringLiteral("org.freedesktop.portal.GlobalShortcuts");
-const QString kRequest = QStringLiteral("org.freedesktop.portal.Request");
 const QString kPickId = QStringLiteral("pick");
 
 // One shortcut as the portal sends and takes it: its id and its properties.
@@ -70,14 +73,7 @@ PortalGlobalHotkey::~PortalGlobalHotkey() {
 }
 
 bool PortalGlobalHotkey::Offered() {
-    QDBusConnection bus = QDBusConnection::sessionBus();
-    if (!bus.isConnected()) {
-        return false;
-    }
-    QDBusMessage get = QDBusMessage::createMethodCall(
-        kService, kPath, QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
-    get << kShortcuts << QStringLiteral("version");
-    return bus.call(get, QDBus::Block, 5000).type() == QDBusMessage::ReplyMessage;
+    return portal::Offers(kShortcuts);
 }
 
 std::string PortalGlobalHotkey::Describe() const {

@@ -1,5 +1,7 @@
 #include "platform/wayland/portal_screen_reader.h"
 
+#include "platform/wayland/desktop_portal.h"
+
 #include "core/sampling/captured_picture.h"
 #include "core/sampling/portal_answer.h"
 
@@ -17,10 +19,11 @@ namespace twl {
 
 namespace {
 
-const QString kService = QStringLiteral("org.freedesktop.portal.Desktop");
-const QString kPath = QStringLiteral("/org/freedesktop/portal/desktop");
+using portal::kPath;
+using portal::kRequest;
+using portal::kService;
+
 const QString kScreenshot = QStringLiteral("org.freedesktop.portal.Screenshot");
-const QString kRequest = QStringLiteral("org.freedesktop.portal.Request");
 // GNOME asks the user the first time: the wait allows for that.
 constexpr int kAnswerMs = 60000;
 
@@ -62,15 +65,7 @@ Rect PortalScreenReader::Desktop() const {
 }
 
 bool PortalScreenReader::Offered() {
-    QDBusConnection bus = QDBusConnection::sessionBus();
-    if (!bus.isConnected()) {
-        return false;
-    }
-    QDBusMessage get = QDBusMessage::createMethodCall(
-        kService, kPath, QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
-    get << kScreenshot << QStringLiteral("version");
-    const QDBusMessage reply = bus.call(get, QDBus::Block, 5000);
-    return reply.type() == QDBusMessage::ReplyMessage;
+    return portal::Offers(kScreenshot);
 }
 
 void PortalScreenReader::BeginPick() {
