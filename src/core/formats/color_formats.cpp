@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
 
 namespace twl {
 
@@ -48,51 +49,58 @@ constexpr std::array<Placeholder, 14> kMorePlaceholders{{
     {"{name}", "Color Name"},
 }};
 
-// The value of one of the more placeholders, by its place in kMorePlaceholders.
-std::string MoreValue(TColor color, std::size_t index, const ColorNames* names) {
-    const int red = RedOf(color), green = GreenOf(color), blue = BlueOf(color);
-    // A hue is 0 where the chroma shown is 0.
-    const auto hue = [](const Lab& lab, int chromaDecimals, int hueDecimals) {
-        return CssNumber(ChromaOf(lab), chromaDecimals) == "0" ? std::string("0")
-                                                               : CssHue(HueOf(lab), hueDecimals);
-    };
-    if (index <= 4) {
-        const Lab ok = SrgbToOkLab(red, green, blue);
-        switch (index) {
+// One colour's values for the more placeholders; each colour space is worked out once, when
+// a placeholder first needs it.
+class MoreValues {
+public:
+    MoreValues(TColor color, const ColorNames* names) : color_(color), names_(names) {}
+
+    // The value of the placeholder at this place of kMorePlaceholders.
+    std::string Value(std::size_t index) {
+        const int red = RedOf(color_), green = GreenOf(color_), blue = BlueOf(color_);
+        if (index <= 4) {
+            if (!ok_) {
+                ok_ = SrgbToOkLab(red, green, blue);
+            }
+            return OfLab(*ok_, index, 100, 4);
+        }
+        if (index <= 9) {
+            if (!lab_) {
+                lab_ = SrgbToCieLab(red, green, blue);
+            }
+            return OfLab(*lab_, index - 5, 1, 2);
+        }
+        if (index <= 12) {
+            const Hwb hwb = SrgbToHwb(red, green, blue);
+            return index == 10 ? CssHue(hwb.hue, 2)
+                               : CssNumber(index == 11 ? hwb.whiteness : hwb.blackness, 2);
+        }
+        return names_ != nullptr ? names_->Nearest(color_) : std::string();
+    }
+
+private:
+    // Lightness (in percent, so times lightnessScale), a, b, chroma and hue of a Lab space; a,
+    // b and chroma to `places`, the others to two. A hue is 0 where the chroma shown is 0.
+    static std::string OfLab(const Lab& lab, std::size_t slot, double lightnessScale, int places) {
+        switch (slot) {
         case 0:
-            return CssNumber(ok.lightness * 100, 2);
+            return CssNumber(lab.lightness * lightnessScale, 2);
         case 1:
-            return CssNumber(ok.a, 4);
+            return CssNumber(lab.a, places);
         case 2:
-            return CssNumber(ok.b, 4);
+            return CssNumber(lab.b, places);
         case 3:
-            return CssNumber(ChromaOf(ok), 4);
+            return CssNumber(ChromaOf(lab), places);
         default:
-            return hue(ok, 4, 2);
+            return CssNumber(ChromaOf(lab), places) == "0" ? std::string("0")
+                                                           : CssHue(HueOf(lab), 2);
         }
     }
-    if (index <= 9) {
-        const Lab lab = SrgbToCieLab(red, green, blue);
-        switch (index) {
-        case 5:
-            return CssNumber(lab.lightness, 2);
-        case 6:
-            return CssNumber(lab.a, 2);
-        case 7:
-            return CssNumber(lab.b, 2);
-        case 8:
-            return CssNumber(ChromaOf(lab), 2);
-        default:
-            return hue(lab, 2, 2);
-        }
-    }
-    if (index <= 12) {
-        const Hwb hwb = SrgbToHwb(red, green, blue);
-        return index == 10 ? CssHue(hwb.hue, 2)
-                           : CssNumber(index == 11 ? hwb.whiteness : hwb.blackness, 2);
-    }
-    return names != nullptr ? names->Nearest(color) : std::string();
-}
+
+    TColor color_;
+    const ColorNames* names_;
+    std::optional<Lab> ok_, lab_;
+};
 
 // True when text holds pattern, ignoring ASCII case.
 bool HoldsIgnoringCase(std::string_view text, std::string_view pattern) {
@@ -179,11 +187,12 @@ std::string ExpandTemplate(TColor color, std::string_view templ, const ColorName
         text = ReplaceIgnoringCase(text, kPlaceholders[i].placeholder, values[i]);
     }
     // The others are worked out only when the text holds them.
+    MoreValues more(color, names);
     for (std::size_t i = 0; i < kMorePlaceholders.size() && text.find('{') != std::string::npos;
          ++i) {
         const std::string_view placeholder = kMorePlaceholders[i].placeholder;
         if (HoldsIgnoringCase(text, placeholder)) {
-            text = ReplaceIgnoringCase(text, placeholder, MoreValue(color, i, names));
+            text = ReplaceIgnoringCase(text, placeholder, more.Value(i));
         }
     }
     return text;
