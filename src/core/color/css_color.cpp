@@ -14,14 +14,8 @@ namespace {
 using css::Times;
 using css::Vector;
 
-// The sRGB transfer function undone: an 8-bit value as linear light, 0-1.
-double Linear(int value) {
-    const double v = value / 255.0;
-    return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
-}
-
 Vector LinearSrgb(int red, int green, int blue) {
-    return {Linear(red), Linear(green), Linear(blue)};
+    return {LinearLight(red), LinearLight(green), LinearLight(blue)};
 }
 
 std::string DigitsOf(std::uint64_t scaled, int decimals) {
@@ -43,6 +37,28 @@ std::string DigitsOf(std::uint64_t scaled, int decimals) {
 }
 
 } // namespace
+
+double LinearLight(int value) {
+    const double v = value / 255.0;
+    return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+}
+
+int EncodedChannel(double linear) {
+    const double v = std::clamp(linear, 0.0, 1.0);
+    const double encoded = v <= 0.0031308 ? 12.92 * v : 1.055 * std::pow(v, 1 / 2.4) - 0.055;
+    return static_cast<int>(std::lround(encoded * 255));
+}
+
+std::array<double, 3> OkLabToLinearSrgb(const Lab& lab) {
+    static const css::Matrix toLms = css::Inverse(css::kLmsToOkLab);
+    static const css::Matrix toLinear =
+        css::Inverse(css::Product(css::kXyzToLms, css::kLinearSrgbToXyz));
+    Vector lms = Times(toLms, {lab.lightness, lab.a, lab.b});
+    for (double& v : lms) {
+        v = v * v * v;
+    }
+    return Times(toLinear, lms);
+}
 
 Lab SrgbToOkLab(int red, int green, int blue) {
     Vector lms = Times(css::kXyzToLms, Times(css::kLinearSrgbToXyz, LinearSrgb(red, green, blue)));

@@ -2,6 +2,7 @@
 // The colour spaces of CSS Color 4 for an 8-bit sRGB colour: OKLab and OKLCH, CIE Lab and LCh
 // (D50, through XYZ and the Bradford adaptation from D65), and HWB; and the numbers as CSS text.
 
+#include <array>
 #include <string>
 
 namespace twl {
@@ -13,6 +14,14 @@ struct Lab {
 };
 
 Lab SrgbToOkLab(int red, int green, int blue);
+// The linear light (0-1) of each channel of an OKLab colour, unclipped: a channel outside 0-1
+// says the colour lies outside sRGB.
+std::array<double, 3> OkLabToLinearSrgb(const Lab& lab);
+
+// The sRGB transfer function undone: an 8-bit value as linear light, 0-1.
+double LinearLight(int value);
+// Linear light, clipped to 0-1, as the nearest 8-bit value.
+int EncodedChannel(double linear);
 Lab SrgbToCieLab(int red, int green, int blue);
 
 // The chroma and hue (degrees, 0 <= hue < 360) of Lab's a and b.

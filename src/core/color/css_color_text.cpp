@@ -16,21 +16,6 @@ namespace {
 
 using namespace css;
 
-Matrix Inverse(const Matrix& m) {
-    const double det = m[0][0] * (m[1][1] * m[2][2] - m[1][2] * m[2][1]) -
-                       m[0][1] * (m[1][0] * m[2][2] - m[1][2] * m[2][0]) +
-                       m[0][2] * (m[1][0] * m[2][1] - m[1][1] * m[2][0]);
-    Matrix inverse{};
-    for (int r = 0; r < 3; ++r) {
-        for (int c = 0; c < 3; ++c) {
-            // The cofactor of (c, r), over the determinant.
-            const int r1 = (c + 1) % 3, r2 = (c + 2) % 3, c1 = (r + 1) % 3, c2 = (r + 2) % 3;
-            inverse[r][c] = (m[r1][c1] * m[r2][c2] - m[r1][c2] * m[r2][c1]) / det;
-        }
-    }
-    return inverse;
-}
-
 struct Token {
     enum Kind { Number, Ident, Comma, Slash } kind = Number;
     double value = 0;

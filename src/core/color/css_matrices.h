@@ -3,6 +3,7 @@
 // Bradford adaptation from D65 to D50, and display-p3's primaries; and 3 x 3 arithmetic.
 
 #include <array>
+#include <cstddef>
 
 namespace twl::css {
 
@@ -13,6 +14,32 @@ inline Vector Times(const Matrix& m, const Vector& v) {
     return {m[0][0] * v[0] + m[0][1] * v[1] + m[0][2] * v[2],
             m[1][0] * v[0] + m[1][1] * v[1] + m[1][2] * v[2],
             m[2][0] * v[0] + m[2][1] * v[1] + m[2][2] * v[2]};
+}
+
+// The matrix that does b, then a.
+inline Matrix Product(const Matrix& a, const Matrix& b) {
+    Matrix product{};
+    for (std::size_t r = 0; r < 3; ++r) {
+        for (std::size_t c = 0; c < 3; ++c) {
+            product[r][c] = a[r][0] * b[0][c] + a[r][1] * b[1][c] + a[r][2] * b[2][c];
+        }
+    }
+    return product;
+}
+
+inline Matrix Inverse(const Matrix& m) {
+    const double det = m[0][0] * (m[1][1] * m[2][2] - m[1][2] * m[2][1]) -
+                       m[0][1] * (m[1][0] * m[2][2] - m[1][2] * m[2][0]) +
+                       m[0][2] * (m[1][0] * m[2][1] - m[1][1] * m[2][0]);
+    Matrix inverse{};
+    for (int r = 0; r < 3; ++r) {
+        for (int c = 0; c < 3; ++c) {
+            // The cofactor of (c, r), over the determinant.
+            const int r1 = (c + 1) % 3, r2 = (c + 2) % 3, c1 = (r + 1) % 3, c2 = (r + 2) % 3;
+            inverse[r][c] = (m[r1][c1] * m[r2][c2] - m[r1][c2] * m[r2][c1]) / det;
+        }
+    }
+    return inverse;
 }
 
 // Linear sRGB to XYZ (D65), given in rationals.
