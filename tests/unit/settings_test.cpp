@@ -387,6 +387,15 @@ TEST_F(SettingsTest, SaveListHasItsFortyFiveLinesInOrder) {
     FillSettingsList(list_, s);
     EXPECT_EQ(list_.Lines().size(), expected.size() + 1);
     EXPECT_EQ(list_.Lines().back(), "PasteCSS=1");
+
+    // So are the Contrast window's place and colours, each while it has one, and a simulation.
+    s.contrastLeft = 12;
+    s.contrastBack = 0x00FF0000;
+    s.colorVision = 4;
+    FillSettingsList(list_, s);
+    const std::vector<std::string> tail(list_.Lines().end() - 3, list_.Lines().end());
+    EXPECT_EQ(tail,
+              (std::vector<std::string>{"ContrastLeft=12", "ContrastBack=clBlue", "Simulate=4"}));
 }
 
 TEST_F(SettingsTest, SavedSettingsLoadBackUnchanged) {
@@ -400,6 +409,9 @@ TEST_F(SettingsTest, SavedSettingsLoadBackUnchanged) {
     s.lastEyeColor = 0x00123456;
     s.eyeFormat2 = " spaced ";
     s.pasteCss = true;
+    s.contrastTop = -40;
+    s.contrastText = 0x00123456;
+    s.colorVision = 2;
     ASSERT_TRUE(SaveSettings(list_, s, user_));
     const auto onDisk = ReadWholeFile(user_ / "set.set");
     ASSERT_TRUE(onDisk.has_value());

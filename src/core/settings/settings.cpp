@@ -77,7 +77,14 @@ void ReadKey(Settings& s, const SettingsKey& key, const std::string& value,
         Field<std::string>(s, key) = text;
         break;
     case Position:
+    case OptPosition:
         Field<std::optional<int>>(s, key) = ParseDecimalInt(text);
+        break;
+    case OptColor:
+        Field<std::optional<TColor>>(s, key) = TryTextToColor(text);
+        break;
+    case OptNumber:
+        Field<int>(s, key) = ParseDecimalInt(text).value_or(0);
         break;
     case ColorText:
         Field<TColor>(s, key) = ParsedOrMissing(text, key, TryTextToColor);
@@ -115,6 +122,7 @@ std::string SavedValue(const Settings& s, const SettingsKey& key) {
     case Monitor:
     case Integer:
     case LowByte:
+    case OptNumber:
         return std::to_string(Field<int>(s, key));
     case OnlyIfOne:
     case OptIn:
@@ -122,14 +130,35 @@ std::string SavedValue(const Settings& s, const SettingsKey& key) {
         return Field<bool>(s, key) ? "1" : "0";
     case Text:
         return Field<std::string>(s, key);
-    case Position: {
+    case Position:
+    case OptPosition: {
         const auto& position = Field<std::optional<int>>(s, key);
         return position ? std::to_string(*position) : std::string();
     }
     case ColorText:
         return ColorToText(Field<TColor>(s, key));
+    case OptColor: {
+        const auto& color = Field<std::optional<TColor>>(s, key);
+        return color ? ColorToText(*color) : std::string();
+    }
     }
     return {};
+}
+
+// The keys a file of the default leaves out are written only while they hold something.
+bool Saved(const Settings& s, const SettingsKey& key) {
+    switch (key.kind) {
+    case OptIn:
+        return Field<bool>(s, key);
+    case OptPosition:
+        return Field<std::optional<int>>(s, key).has_value();
+    case OptColor:
+        return Field<std::optional<TColor>>(s, key).has_value();
+    case OptNumber:
+        return Field<int>(s, key) != 0;
+    default:
+        return true;
+    }
 }
 
 // "program" and "firstrun" are LoadSettings' own business; "version" and "monitor" are not read.
@@ -189,7 +218,7 @@ void WriteDefaultSettings(SettingsList& list, int barTop, int barLeft) {
 void FillSettingsList(SettingsList& list, const Settings& s) {
     list.Clear();
     for (const SettingsKey& key : kSettingsKeys) {
-        if (key.kind != OptIn || Field<bool>(s, key)) {
+        if (Saved(s, key)) {
             list.Append(std::string(key.name) + "=" + SavedValue(s, key));
         }
     }

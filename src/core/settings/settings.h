@@ -44,7 +44,11 @@ struct Settings {
     std::string autoCopyFormat;
     bool showAtStart, startWithWindows;
     bool snapEyeDropper, snapColorProp, snapQuickPal, snapTest;
-    bool pasteCss;                // Paste Color also reads CSS colour text
+    bool pasteCss; // Paste Color also reads CSS colour text
+    // The Contrast window: its place, and its colours once they no longer follow the palette.
+    std::optional<int> contrastTop, contrastLeft;
+    std::optional<TColor> contrastText, contrastBack;
+    int colorVision = 0;          // the simulated colour vision: 0 normal, 1 to 4 the deficiencies
     int monitor = 0;              // the display holding the main bar; written, never read
     bool firstRunPending = false; // the file said "firstrun=1": the first-run actions are due
 

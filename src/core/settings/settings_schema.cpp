@@ -6,7 +6,7 @@ using enum SettingsKind;
 using S = Settings; // short, to keep the rows on one line each
 
 // clang-format off
-constexpr std::array<SettingsKey, 46> kSettingsKeys = {{
+constexpr std::array<SettingsKey, 51> kSettingsKeys = {{
     // name               kind         field                       missing        fresh line and value
     {kProgramKey,         ProgramName, {},                         "",            1,  kProgramName},
     {"version",           FileVersion, {},                         "",            2,  ""},
@@ -54,6 +54,11 @@ constexpr std::array<SettingsKey, 46> kSettingsKeys = {{
     {"ShowGrid",          UnlessZero,  &S::showGrid,               "",            10, "1"},
     {"TestAutoColor",     UnlessZero,  &S::testAutoColor,          "",            44, "0"},
     {"PasteCSS",          OptIn,       &S::pasteCss,               "",            0,  ""},
+    {"ContrastTop",       OptPosition, &S::contrastTop,            "",            0,  ""},
+    {"ContrastLeft",      OptPosition, &S::contrastLeft,           "",            0,  ""},
+    {"ContrastText",      OptColor,    &S::contrastText,           "",            0,  ""},
+    {"ContrastBack",      OptColor,    &S::contrastBack,           "",            0,  ""},
+    {"Simulate",          OptNumber,   &S::colorVision,            "",            0,  ""},
 }};
 // clang-format on
 

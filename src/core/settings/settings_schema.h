@@ -26,12 +26,15 @@ enum class SettingsKind {
     Monitor,     // decimal, written on save, never read
     OnlyIfOne,   // flag, on only if the value is exactly "1"
     OptIn, // flag read as OnlyIfOne, saved only while on: a file of the default keeps its lines
-    UnlessZero, // flag, on unless the value is exactly "0"
-    Integer,    // decimal; other text reads as the missing text
-    LowByte,    // decimal, low 8 bits kept: 257 reads 1, -1 reads 255
-    Text,       // any text
-    Position,   // tool window position: decimal, or none for an empty or other text
-    ColorText,  // colour text; text that names no colour reads as the missing text
+    OptPosition, // Position, saved only while it has a value
+    OptColor,    // colour text or none (a TColor in an optional int), saved only while set
+    OptNumber,   // decimal, 0 for other text, saved only while not 0
+    UnlessZero,  // flag, on unless the value is exactly "0"
+    Integer,     // decimal; other text reads as the missing text
+    LowByte,     // decimal, low 8 bits kept: 257 reads 1, -1 reads 255
+    Text,        // any text
+    Position,    // tool window position: decimal, or none for an empty or other text
+    ColorText,   // colour text; text that names no colour reads as the missing text
 };
 
 using SettingsField =
@@ -50,6 +53,6 @@ struct SettingsKey {
 };
 
 // The 45 keys in the order a save writes them.
-extern const std::array<SettingsKey, 46> kSettingsKeys;
+extern const std::array<SettingsKey, 51> kSettingsKeys;
 
 } // namespace twl
