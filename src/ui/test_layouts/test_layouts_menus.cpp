@@ -1,5 +1,6 @@
 #include "ui/test_layouts/test_layouts_menus.h"
 
+#include "ui/common/simulate_items.h"
 #include "ui/test_layouts/test_layouts_window.h"
 
 namespace twl {
@@ -42,6 +43,14 @@ const char* const kWindowMenu[] = {"AutoColor1",
                                    "GraphicsInterchangeFormatgif1",
                                    "<",
                                    "CopyImage1",
+                                   "-N3",
+                                   "+Simulate1",
+                                   kSimulateItems[0],
+                                   kSimulateItems[1],
+                                   kSimulateItems[2],
+                                   kSimulateItems[3],
+                                   kSimulateItems[4],
+                                   "<",
                                    "-N2",
                                    "Close1"};
 
@@ -54,6 +63,8 @@ TestLayoutsMenus::TestLayoutsMenus(TestLayoutsWindow& window) {
                          [&window, item, run = command.run] { run(window, item); });
     }
     table_.AddSubmenu("SaveImageas1", "Save Image as");
+    AddSimulateItems(table_, &window,
+                     [&window](ColorVision vision) { window.SetColorVision(vision); });
     windowMenu_ = table_.BuildMenu(&window, QStringLiteral("TestMenu"), kWindowMenu);
 }
 

@@ -14,6 +14,7 @@ public:
     QMenu* WindowMenu() const { return windowMenu_; } // TestMenu
     // An item by its design name ("AutoColor1"); throws UnknownMenuItem for any other.
     QAction* Item(const char* name) const { return table_.Item(QString::fromLatin1(name)); }
+    const ActionTable& Table() const { return table_; }
 
 private:
     ActionTable table_;

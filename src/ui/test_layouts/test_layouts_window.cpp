@@ -13,14 +13,18 @@
 #include "ui/common/filled_box.h"
 #include "ui/common/image_files.h"
 #include "ui/common/pressable_label.h"
+#include "ui/common/simulate_items.h"
 #include "ui/common/tool_pictures.h"
 #include "ui/common/window_font.h"
 #include "ui/eye_dropper/eye_dropper_pictures.h"
 #include "ui/test_layouts/layout_area_view.h"
 #include "ui/test_layouts/layout_preview.h"
 
+#include <QFontMetrics>
 #include <QMenu>
 #include <QMouseEvent>
+
+#include <algorithm>
 
 namespace twl {
 
@@ -53,6 +57,7 @@ TestLayoutsWindow::TestLayoutsWindow(Settings& settings, const DataFolders& fold
     MoveToStoredPlace(place);
     menus_.Item("Snap1")->setChecked(settings.snapTest);
     menus_.Item("AutoColor1")->setChecked(settings.testAutoColor);
+    CheckSimulateItem(menus_.Table(), ColorVisionOf(settings.colorVision));
 }
 
 void TestLayoutsWindow::BuildComponents() {
@@ -130,9 +135,45 @@ QString TestLayoutsWindow::LayoutName() const {
     return nameLabel_->text();
 }
 
+TestLayout TestLayoutsWindow::SeenLayout() const {
+    TestLayout seen = layout_;
+    const ColorVision vision = ColorVisionOf(settings_.colorVision);
+    for (LayoutArea& area : seen.areas) {
+        area.color = SimulateColorVision(area.color, vision);
+    }
+    return seen;
+}
+
 void TestLayoutsWindow::ShowLayout() {
-    preview_->ShowLayout(layout_);
-    nameLabel_->setText(QString::fromLocal8Bit(layout_.name));
+    preview_->ShowLayout(SeenLayout());
+    const QString name = QString::fromLocal8Bit(layout_.name);
+    const ColorVision vision = ColorVisionOf(settings_.colorVision);
+    if (vision == ColorVision::Normal) {
+        nameLabel_->setText(name);
+        nameLabel_->setToolTip({});
+        return;
+    }
+    // The vision's short name after the layout's, which is shortened to fit beside it; the full
+    // names are in the tooltip.
+    const auto text = [](std::string_view view) {
+        return QString::fromUtf8(view.data(), static_cast<qsizetype>(view.size()));
+    };
+    const QString suffix = QStringLiteral(" \u00B7 ") + text(ColorVisionShortName(vision));
+    const QFontMetrics metrics(nameLabel_->font());
+    const int room = std::max(0, nameLabel_->width() - metrics.horizontalAdvance(suffix));
+    nameLabel_->setText(metrics.elidedText(name, Qt::ElideRight, room) + suffix);
+    nameLabel_->setToolTip(name + QStringLiteral(", seen with ") + text(ColorVisionName(vision)));
+}
+
+void TestLayoutsWindow::SetColorVision(ColorVision vision) {
+    settings_.colorVision = static_cast<int>(vision);
+    ShowColorVision();
+    emit colorVisionChanged();
+}
+
+void TestLayoutsWindow::ShowColorVision() {
+    CheckSimulateItem(menus_.Table(), ColorVisionOf(settings_.colorVision));
+    ShowLayout();
 }
 
 void TestLayoutsWindow::LoadLastLayout() {
@@ -181,12 +222,13 @@ void TestLayoutsWindow::RefreshLayoutColors(bool force) {
     for (int i = 0; i < kLayoutAreaCount; ++i) {
         layout_.areas[static_cast<std::size_t>(i)].color = palette_.SlotColor(i + 1);
     }
-    preview_->ShowLayout(layout_);
+    preview_->ShowLayout(SeenLayout());
 }
 
 void TestLayoutsWindow::SetAreaColor(int index, TColor color) {
     layout_.areas[static_cast<std::size_t>(index)].color = color;
-    preview_->Area(index)->SetColor(color);
+    preview_->Area(index)->SetColor(
+        SimulateColorVision(color, ColorVisionOf(settings_.colorVision)));
 }
 
 void TestLayoutsWindow::SetAutoColor(bool on) {
@@ -203,7 +245,7 @@ void TestLayoutsWindow::SetAutoPosition(bool on) {
 }
 
 void TestLayoutsWindow::RenderLayoutImage(PictureTarget target) {
-    const PixelImage picture = RenderLayout(layout_);
+    const PixelImage picture = RenderLayout(SeenLayout());
     SendPicture(picture, target, imageDialog_, clipboard_, dialogs_);
 }
 

@@ -4,6 +4,7 @@
 // stepped through with the arrow buttons; the preview can be copied or saved as a picture.
 
 #include "core/base/screen_info.h"
+#include "core/contrast/color_vision.h"
 #include "core/layout/test_layout.h"
 #include "ui/common/picture_output.h"
 #include "ui/common/save_file_dialog.h"
@@ -47,7 +48,10 @@ public:
     void PreviousLayout();
     void SetAutoColor(bool on);
     void SetAutoPosition(bool on);
-    // The preview as a 144 × 144 picture, to the clipboard or a file chosen in SD2.
+    // A vision chosen in this window's menu: kept in the settings, shown, and told to the others.
+    void SetColorVision(ColorVision vision);
+    // The preview as a 144 × 144 picture, seen with the simulated vision, to the clipboard or a
+    // file chosen in SD2.
     void RenderLayoutImage(PictureTarget target);
     void CloseTestLayouts();
     void OpenWindowMenuAtButton();
@@ -57,16 +61,21 @@ public:
 public slots:
     // The areas take the colours of palette slots 1 to 5; without force only with Auto Color on.
     void RefreshLayoutColors(bool force = false);
+    // The settings' vision, chosen here or in another window: the preview and its pictures are
+    // drawn as seen with it, and the name label says which.
+    void ShowColorVision();
 
 signals:
+    void colorVisionChanged();
     // An error for the general error report.
     void errorRaised(const QString& message);
-    // The keys F3 to F7.
+    // The keys F3 to F8.
     void optionsRequested();
     void eyeDropperRequested();
     void quickPaletteRequested();
     void testLayoutsRequested();
     void colorPropertiesRequested();
+    void contrastRequested();
     void helpRequested(const QString& page);
 
 protected:
@@ -78,6 +87,8 @@ private:
     PressableLabel* AddButton(const char* name, QPixmap glyph, int left, int top);
     void ShowLayout();
     void SetAreaColor(int index, TColor color);
+    // The layout with its colours as the simulated vision sees them.
+    TestLayout SeenLayout() const;
 
     Settings& settings_;
     const DataFolders& folders_;
