@@ -22,6 +22,7 @@
 #include "ui/bar/tray_icon.h"
 #include "ui/bar/window_placer.h"
 #include "ui/color_properties/color_properties_window.h"
+#include "ui/contrast/contrast_window.h"
 #include "ui/eye_dropper/eye_dropper_window.h"
 #include "ui/fonts/fonts_window.h"
 #include "ui/options/options_dialog.h"
@@ -174,6 +175,14 @@ void Program::TestLayoutsCommand() {
 
 void Program::OptionsCommand() {
     Options().ShowOptions();
+}
+
+void Program::ContrastCommand() {
+    ContrastWindow& contrast = Contrast();
+    if (!contrast.Placed()) {
+        placer_->PlaceContrast();
+    }
+    contrast.ShowContrast();
 }
 
 void Program::BringForward() {

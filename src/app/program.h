@@ -25,6 +25,7 @@ class InstanceConnection;
 class BarActions;
 class Clipboard;
 class ColorPropertiesWindow;
+class ContrastWindow;
 class Dialogs;
 class EyeDropperWindow;
 class FontsWindow;
@@ -99,6 +100,7 @@ public:
     TestLayoutsWindow& TestLayouts();
     OptionsDialog& Options();
     QuickReferenceWindow& QuickReference();
+    ContrastWindow& Contrast();
     FontsWindow& Fonts();
     AboutWindow& About();
     UpdateCheckWindow& UpdateCheck();
@@ -124,6 +126,8 @@ public:
     void TestLayoutsCommand();
     // F3: the Options dialog on the page last shown.
     void OptionsCommand();
+    // F8: shows the Contrast window; its first showing without a stored place is beside the bar.
+    void ContrastCommand();
 
 signals:
     // Before a save: the windows put their live state (positions, options) into the settings.
@@ -147,6 +151,7 @@ private:
     void CreateTestLayouts();
     void CreateOptions();
     void CreateQuickReference();
+    void CreateContrast();
     void CreateFonts();
     void CreateAbout();
     void CreateUpdateCheck();
@@ -181,6 +186,7 @@ private:
     std::unique_ptr<PaletteExports> exports_;
     std::unique_ptr<OptionsDialog> options_;
     std::unique_ptr<QuickReferenceWindow> quickReference_;
+    std::unique_ptr<ContrastWindow> contrast_;
     std::unique_ptr<FontsWindow> fonts_;
     std::unique_ptr<AboutWindow> about_;
     std::unique_ptr<UpdateCheckWindow> updateCheck_;

@@ -19,6 +19,7 @@
 #include "ui/color_properties/color_properties_window.h"
 #include "ui/common/help_page.h"
 #include "ui/common/program_icon.h"
+#include "ui/contrast/contrast_window.h"
 #include "ui/eye_dropper/eye_dropper_window.h"
 #include "ui/fonts/fonts_window.h"
 #include "ui/options/options_dialog.h"
@@ -80,6 +81,10 @@ QuickReferenceWindow& Program::QuickReference() {
     return Built(quickReference_, &Program::CreateQuickReference);
 }
 
+ContrastWindow& Program::Contrast() {
+    return Built(contrast_, &Program::CreateContrast);
+}
+
 FontsWindow& Program::Fonts() {
     return Built(fonts_, &Program::CreateFonts);
 }
@@ -111,6 +116,7 @@ void Program::CreateBarCommands() {
     connect(actions, &BarActions::optionsRequested, this, &Program::OptionsCommand);
     connect(actions, &BarActions::quickReferenceRequested, this,
             [this] { QuickReference().ShowQuickReference(); });
+    connect(actions, &BarActions::contrastRequested, this, &Program::ContrastCommand);
     connect(actions, &BarActions::fontsRequested, this, [this] { Fonts().ShowWindow(); });
     connect(actions, &BarActions::aboutRequested, this, [this] { About().ShowAbout(); });
     connect(actions, &BarActions::checkForUpdatesRequested, this,
@@ -163,13 +169,14 @@ void Program::CreateBarCommands() {
     CreateTestLayouts();
 }
 
-// F3 to F7 in a tool window reach the same five windows as on the bar.
+// F3 to F8 in a tool window reach the same six windows as on the bar.
 template <typename Window> void Program::ConnectToolKeys(Window* window) {
     connect(window, &Window::optionsRequested, this, &Program::OptionsCommand);
     connect(window, &Window::eyeDropperRequested, this, &Program::EyeDropperCommand);
     connect(window, &Window::quickPaletteRequested, this, &Program::QuickPaletteCommand);
     connect(window, &Window::testLayoutsRequested, this, &Program::TestLayoutsCommand);
     connect(window, &Window::colorPropertiesRequested, this, &Program::ColorPropertiesCommand);
+    connect(window, &Window::contrastRequested, this, &Program::ContrastCommand);
 }
 
 template <typename Window> void Program::ConnectHelp(Window* window) {
@@ -243,6 +250,7 @@ void Program::CreateQuickPalette() {
     connect(quick, &QuickPaletteWindow::testLayoutsRequested, this, &Program::TestLayoutsCommand);
     connect(quick, &QuickPaletteWindow::colorPropertiesRequested, this,
             &Program::ColorPropertiesCommand);
+    connect(quick, &QuickPaletteWindow::contrastRequested, this, &Program::ContrastCommand);
     ConnectHelp(quick);
     connect(this, &Program::collectingSettings, quick, &QuickPaletteWindow::CollectSettings);
 }
@@ -295,6 +303,49 @@ void Program::CreateQuickReference() {
     ConnectHelp(reference);
     connect(this, &Program::collectingSettings, reference, &QuickReferenceWindow::CollectSettings);
     actions_->AddToolWindow(reference);
+}
+
+void Program::CreateContrast() {
+    CreateBarCommands();
+    contrast_ = std::make_unique<ContrastWindow>(settings_, *palette_, services_.clipboard,
+                                                 CurrentScreenInfo());
+    ContrastWindow* contrast = contrast_.get();
+    placer_->SetContrast(contrast);
+    actions_->AddToolWindow(contrast);
+    PaletteController* palette = palette_.get();
+    connect(palette, &PaletteController::paletteChanged, contrast,
+            &ContrastWindow::RefreshFromPalette);
+    connect(contrast, &ContrastWindow::colorPicked, palette,
+            [palette](TColor color) { palette->AddColorToPalette(color); });
+    // The eye-dropper buttons pick as the bar's does: a drag with the Eye Dropper where the
+    // screen can be followed live, the screen pick overlay elsewhere.
+    connect(contrast, &ContrastWindow::pickPressed, this, [this, contrast](int side) {
+        auto take = [contrast, side](TColor color) {
+            contrast->SetColor(static_cast<ContrastWindow::Side>(side), color);
+        };
+        if (services_.screen.FollowsDrags()) {
+            EyeDropper().BeginBarPick(take);
+        } else if (scriptTarget_ && scriptTarget_->PickProblem().empty()) {
+            scriptTarget_->OpenOverlay([take](std::optional<TColor> color) {
+                if (color) {
+                    take(*color);
+                }
+            });
+        }
+    });
+    connect(contrast, &ContrastWindow::pickReleased, this, [this] {
+        if (eyeDropper_) {
+            eyeDropper_->EndBarPick();
+        }
+    });
+    TestLayoutsWindow* layouts = testLayouts_.get();
+    connect(contrast, &ContrastWindow::colorVisionChanged, layouts,
+            &TestLayoutsWindow::ShowColorVision);
+    connect(layouts, &TestLayoutsWindow::colorVisionChanged, contrast,
+            &ContrastWindow::ShowColorVision);
+    ConnectToolKeys(contrast);
+    ConnectHelp(contrast);
+    connect(this, &Program::collectingSettings, contrast, &ContrastWindow::CollectSettings);
 }
 
 // The fonts preview: Ctrl+F on the bar shows it; its samples are written at exit.

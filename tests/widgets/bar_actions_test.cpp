@@ -50,14 +50,29 @@ TEST_F(BarActionsTest, MenusListTheirItemsInOrder) {
     Start();
     EXPECT_EQ(Captions(Actions().MainMenu()),
               (QStringList{"Eye Dropper", "&Quick Color Palette", "Named Colors", "Test Layouts",
-                           "Windows Color &Dialog...", "HTML Quick Reference", "-", "&Paste Color",
-                           "&Copy Palette as", "Save Palette as", "-", "&Options", "H&elp", "-",
-                           "&Hide TWL", "E&xit"}));
-    EXPECT_EQ(Captions(Actions().TrayMenu()),
-              (QStringList{"&Show TWL", "-", "Eye Dropper", "&Quick Color Palette", "Named Colors",
-                           "Test Layouts", "Windows Color &Dialog...", "HTML Quick Reference", "-",
-                           "&Paste Color", "&Copy Palette as", "Save Palette as", "-",
-                           "Stay on Top", "&Options...", "H&elp...", "&About...", "-", "E&xit"}));
+                           "Windows Color &Dialog...", "HTML Quick Reference", "Co&ntrast Checker",
+                           "-", "&Paste Color", "&Copy Palette as", "Save Palette as", "-",
+                           "&Options", "H&elp", "-", "&Hide TWL", "E&xit"}));
+    EXPECT_EQ(Captions(Actions().TrayMenu()), (QStringList{"&Show TWL",
+                                                           "-",
+                                                           "Eye Dropper",
+                                                           "&Quick Color Palette",
+                                                           "Named Colors",
+                                                           "Test Layouts",
+                                                           "Windows Color &Dialog...",
+                                                           "HTML Quick Reference",
+                                                           "Co&ntrast Checker",
+                                                           "-",
+                                                           "&Paste Color",
+                                                           "&Copy Palette as",
+                                                           "Save Palette as",
+                                                           "-",
+                                                           "Stay on Top",
+                                                           "&Options...",
+                                                           "H&elp...",
+                                                           "&About...",
+                                                           "-",
+                                                           "E&xit"}));
     EXPECT_EQ(Actions().TrayMenu()->defaultAction(), Item("ShowTWL1"));
     EXPECT_TRUE(Item("ShowTWL1")->font().bold());
     EXPECT_EQ(Captions(Actions().SlotMenu()),

@@ -73,6 +73,8 @@ signals:
     // Ctrl+F: the fonts preview.
     void fontsRequested();
     void quickReferenceRequested();
+    // F8: the Contrast window.
+    void contrastRequested();
     void pasteColorRequested();
     void optionsRequested();
     void colorPropertiesRequested();

@@ -78,6 +78,13 @@ void WindowPlacer::PlaceTestLayouts() {
     }
 }
 
+void WindowPlacer::PlaceContrast() {
+    if (contrast_ != nullptr) {
+        Apply(contrast_,
+              twl::PlaceTestLayouts(true, Measure(bar_, quickPalette_), contrast_->width()));
+    }
+}
+
 void WindowPlacer::PlaceAll() {
     PlaceEyeDropper();
     PlaceColorProperties();

@@ -23,11 +23,14 @@ public:
     void SetColorProperties(QWidget* window) { colorProperties_ = window; }
     void SetQuickPalette(QWidget* window) { quickPalette_ = window; }
     void SetTestLayouts(QWidget* window) { testLayouts_ = window; }
+    void SetContrast(QWidget* window) { contrast_ = window; }
 
     void PlaceEyeDropper();
     void PlaceColorProperties();
     void PlaceQuickPalette();
     void PlaceTestLayouts();
+    // Beside the bar as Test Layouts goes: the Contrast window at its first showing.
+    void PlaceContrast();
     // After the bar has moved: all four, in this order.
     void PlaceAll();
 
@@ -39,6 +42,7 @@ private:
     QWidget* colorProperties_ = nullptr;
     QWidget* quickPalette_ = nullptr;
     QWidget* testLayouts_ = nullptr;
+    QWidget* contrast_ = nullptr;
 };
 
 } // namespace twl

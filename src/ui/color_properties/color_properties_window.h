@@ -68,12 +68,13 @@ signals:
     void colorPicked(TColor color);
     // A swatch picture of a variation on the clipboard.
     void colorSwatchRequested(TColor color);
-    // The keys F3 to F7 and "More Options...".
+    // The keys F3 to F8 and "More Options...".
     void optionsRequested();
     void eyeDropperRequested();
     void quickPaletteRequested();
     void testLayoutsRequested();
     void colorPropertiesRequested();
+    void contrastRequested();
     void moreOptionsRequested();
     void helpRequested(const QString& page);
 

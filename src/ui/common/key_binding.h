@@ -48,8 +48,8 @@ bool RunKeys(const WindowKey<Window> (&keys)[Count], Window& window, const QKeyE
     return ran;
 }
 
-// F3 to F7 in a tool window ask for the same five windows as on the bar: Options, the Eye Dropper,
-// the Quick Color Palette, Test Layouts and Color Properties.
+// F3 to F8 in a tool window ask for the same six windows as on the bar: Options, the Eye Dropper,
+// the Quick Color Palette, Test Layouts, Color Properties and Contrast.
 template <typename Window>
 inline const WindowKey<Window> kToolWindowKeys[] = {
     {{Qt::Key_F3}, [](Window& w) { emit w.optionsRequested(); }},
@@ -57,6 +57,7 @@ inline const WindowKey<Window> kToolWindowKeys[] = {
     {{Qt::Key_F5}, [](Window& w) { emit w.quickPaletteRequested(); }},
     {{Qt::Key_F6}, [](Window& w) { emit w.testLayoutsRequested(); }},
     {{Qt::Key_F7}, [](Window& w) { emit w.colorPropertiesRequested(); }},
+    {{Qt::Key_F8}, [](Window& w) { emit w.contrastRequested(); }},
 };
 
 } // namespace twl

@@ -22,6 +22,8 @@
 #include <QPainter>
 #include <QWheelEvent>
 
+#include <utility>
+
 namespace twl {
 
 namespace {
@@ -305,6 +307,11 @@ void EyeDropperWindow::ApplyComparisonFlag() {
 void EyeDropperWindow::AddSampledColor() {
     // A screen that cannot be read gives no colour, rather than the last one as if picked.
     if (!screen_.Unavailable().empty()) {
+        receiver_ = {};
+        return;
+    }
+    if (receiver_) {
+        std::exchange(receiver_, {})(sampler_.SampledColor());
         return;
     }
     emit colorPicked(sampler_.SampledColor());
@@ -373,13 +380,14 @@ void EyeDropperWindow::OnMagnifierRelease(QMouseEvent* event) {
                          window.y() + magnifierFrame_->y() + magnifier_->height() / 2 + 6}));
 }
 
-void EyeDropperWindow::BeginBarPick() {
+void EyeDropperWindow::BeginBarPick(std::function<void(TColor)> receiver) {
     // Where a drag cannot be followed live (the screen is read as one still picture, or not at
     // all), the pick is made on the screen pick overlay, whose lens follows the pointer anywhere.
     if (!screen_.FollowsDrags()) {
         emit overlayPickRequested();
         return;
     }
+    receiver_ = std::move(receiver);
     barPick_ = true;
     ShowEyeDropper();
     BeginSampling();
@@ -391,6 +399,7 @@ void EyeDropperWindow::EndBarPick() {
     const bool picking = barPick_ && sampleTimer_.isActive();
     barPick_ = false;
     if (!picking) {
+        receiver_ = {};
         return;
     }
     EndSampling();

@@ -11,6 +11,7 @@
 #include <QTimer>
 
 #include <array>
+#include <functional>
 #include <optional>
 
 class QLabel;
@@ -65,8 +66,9 @@ public:
     // The newest palette colour, which the comparison shows beside the sampled one.
     void SetNewestColor(std::optional<TColor> color) { newestColor_ = color; }
 
-    // The pick that starts on the main bar's eye-dropper button.
-    void BeginBarPick();
+    // The pick that starts on the main bar's eye-dropper button. A pick begun with a receiver
+    // (from another window's eye-dropper button) gives it the colour instead of the palette.
+    void BeginBarPick(std::function<void(TColor)> receiver = {});
     void EndBarPick();
     bool Picking() const { return sampleTimer_.isActive(); }
     // True from the press on the bar's button to its release: the bar is then left out of the
@@ -82,12 +84,13 @@ signals:
     // Dock the Eye Dropper, or the Quick Color Palette, beside the bar.
     void dockRequested();
     void quickPaletteDockRequested();
-    // The keys F3 to F7 and "More Options...".
+    // The keys F3 to F8 and "More Options...".
     void optionsRequested();
     void eyeDropperRequested();
     void quickPaletteRequested();
     void testLayoutsRequested();
     void colorPropertiesRequested();
+    void contrastRequested();
     void moreOptionsRequested();
     void helpRequested(const QString& page);
     // A pick begins: the windows it must leave out of the picture are where they are now.
@@ -123,6 +126,7 @@ private:
     EyeDropperMenus menus_;
     QTimer sampleTimer_;
     bool barPick_ = false;
+    std::function<void(TColor)> receiver_;
     TColor shownColor_ = 0;
     std::optional<TColor> newestColor_;
 

@@ -50,12 +50,13 @@ public:
     bool SaveSamples() const;
 
 signals:
-    // The keys F3 to F7.
+    // The keys F3 to F8.
     void optionsRequested();
     void eyeDropperRequested();
     void quickPaletteRequested();
     void testLayoutsRequested();
     void colorPropertiesRequested();
+    void contrastRequested();
 
 protected:
     void showEvent(QShowEvent* event) override;

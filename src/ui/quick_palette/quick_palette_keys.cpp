@@ -20,6 +20,7 @@ const WindowKey<QuickPaletteWindow> kKeys[] = {
     {{Qt::Key_F5}, [](QuickPaletteWindow& w) { w.Swap(); }},
     {{Qt::Key_F6}, [](QuickPaletteWindow& w) { emit w.testLayoutsRequested(); }},
     {{Qt::Key_F7}, [](QuickPaletteWindow& w) { emit w.colorPropertiesRequested(); }},
+    {{Qt::Key_F8}, [](QuickPaletteWindow& w) { emit w.contrastRequested(); }},
     {Only(Qt::Key_F10, Qt::ShiftModifier),
      [](QuickPaletteWindow& w) { w.OpenWindowMenuAtButton(); }},
 };

@@ -53,11 +53,12 @@ public:
 signals:
     // A colour to add to the palette.
     void colorPicked(TColor color);
-    // The keys F3, F4, F6 and F7.
+    // The keys F3, F4, F6, F7 and F8.
     void optionsRequested();
     void eyeDropperRequested();
     void testLayoutsRequested();
     void colorPropertiesRequested();
+    void contrastRequested();
     void helpRequested(const QString& page);
 
 protected:

@@ -46,13 +46,14 @@ public:
     void CollectSettings(Settings& settings);
 
 signals:
-    // The keys F1 and F3 to F7.
+    // The keys F1 and F3 to F8.
     void helpRequested(const QString& page);
     void optionsRequested();
     void eyeDropperRequested();
     void quickPaletteRequested();
     void testLayoutsRequested();
     void colorPropertiesRequested();
+    void contrastRequested();
 
 protected:
     // The key map is in quick_reference_keys.cpp.
