@@ -7,7 +7,9 @@
 #include "program_on_fakes.h"
 #include "ui/bar/bar_actions.h"
 #include "ui/bar/main_bar.h"
+#include "ui/bar/palette_column.h"
 #include "ui/bar/palette_controller.h"
+#include "ui/bar/slot_swatch.h"
 #include "ui/contrast/contrast_sample.h"
 #include "ui/contrast/contrast_swatch.h"
 #include "ui/contrast/contrast_window.h"
@@ -15,6 +17,7 @@
 #include "ui/test_layouts/test_layouts_window.h"
 
 #include <QApplication>
+#include <QDrag>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -135,6 +138,30 @@ TEST_F(ContrastWindowTest, ItFollowsThePaletteUntilAColourIsSetAndFollowsAgainWh
     EXPECT_FALSE(collected.contrastText.has_value());
 }
 
+TEST_F(ContrastWindowTest, ABarSlotDroppedOnTheBackgroundSwatchGivesItsColour) {
+    Start();
+    QWidget* target = Child(Window(), "ContrastBackSWT");
+    SlotSwatch::SetDragRunner([target](QDrag& drag) {
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, drag.mimeData(), Qt::LeftButton,
+                              Qt::NoModifier);
+        QApplication::sendEvent(target, &enter);
+        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, drag.mimeData(), Qt::LeftButton,
+                        Qt::NoModifier);
+        QApplication::sendEvent(target, &drop);
+    });
+    SlotSwatch* source = program_->Palette().Column().Swatch(3); // slot 3: red
+    const QPointF start(5, 5), past(5, 5 + QApplication::startDragDistance() + 1);
+    QMouseEvent press(QEvent::MouseButtonPress, start, source->mapToGlobal(start), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(source, &press);
+    QMouseEvent move(QEvent::MouseMove, past, source->mapToGlobal(past), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(source, &move);
+    SlotSwatch::SetDragRunner(nullptr);
+    EXPECT_EQ(Window().BackgroundColor(), 0x0000FF);
+    EXPECT_EQ(Window().TextColor(), kBlue);
+}
+
 TEST_F(ContrastWindowTest, StoredColoursAndPlaceComeBack) {
     Start(
         {"ContrastText=clYellow", "ContrastBack=$00800000", "ContrastTop=300", "ContrastLeft=200"});
@@ -186,6 +213,12 @@ TEST_F(ContrastWindowTest, OneSimulationForBothWindowsShowsBesideTheRealPairAndI
         << layouts.LayoutName().toStdString();
     EXPECT_EQ(Child<LayoutAreaView>(layouts, "S3")->Color(),
               SimulateColorVision(0x0000FF, ColorVision::Protanopia));
+    layouts.Menus().Item("CopyImage1")->trigger();
+    const TColor seenRed = SimulateColorVision(0x0000FF, ColorVision::Protanopia);
+    EXPECT_EQ(clipboard_.image.At(0, 60), 0xFF000000u |
+                                              static_cast<unsigned>(RedOf(seenRed)) << 16 |
+                                              static_cast<unsigned>(GreenOf(seenRed)) << 8 |
+                                              static_cast<unsigned>(BlueOf(seenRed)));
     layouts.Menus().Item("NormalVision1")->trigger();
     EXPECT_TRUE(Window().Menus().Item("NormalVision1")->isChecked());
     EXPECT_TRUE(Child(Window(), "ContrastSimSamplePNL")->isHidden());
