@@ -387,6 +387,13 @@ std::string_view Trimmed(std::string_view text) {
 
 } // namespace
 
+std::optional<TColor> CieLabToColor(double lightness, double a, double b) {
+    if (!std::isfinite(lightness) || !std::isfinite(a) || !std::isfinite(b)) {
+        return std::nullopt;
+    }
+    return FromLab(lightness, a, b);
+}
+
 std::optional<TColor> ReadCssColor(std::string_view text, const ColorNameLookup& names) {
     text = Trimmed(text);
     // A declaration, "name: value;", gives its value.

@@ -16,6 +16,10 @@ namespace twl {
 // Finds a named colour, ignoring letter case; nullopt for a name it does not know.
 using ColorNameLookup = std::function<std::optional<TColor>(std::string_view name)>;
 
+// CIE Lab (D50, L 0-100) as the nearest sRGB colour, clipped channel by channel; nullopt for
+// numbers that are not finite.
+std::optional<TColor> CieLabToColor(double lightness, double a, double b);
+
 // nullopt for text that is no CSS colour. Linear in the length of text.
 std::optional<TColor> ReadCssColor(std::string_view text, const ColorNameLookup& names = {});
 
