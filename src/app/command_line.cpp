@@ -66,6 +66,11 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         QStringLiteral("Write the palette to <FILE>; its extension chooses the kind: .aco .cll "
                        ".txt .png .bmp .gif."),
         QStringLiteral("FILE"));
+    const QCommandLineOption importFrom(
+        QStringLiteral("import"),
+        QStringLiteral("Add the colours of the palette file <FILE> (GIMP .gpl, .ase, .aco, .cll "
+                       "or text) to the palette, its first on top, at most twenty."),
+        QStringLiteral("FILE"));
     const QCommandLineOption format(
         QStringLiteral("format"),
         QStringLiteral("With --pick or --palette: print values in the format <NAME> (default: "
@@ -81,8 +86,8 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     const QCommandLineOption quit(
         QStringLiteral("quit"),
         QStringLiteral("End the running bar; it saves as at a normal exit."));
-    parser.addOptions({help, version, configDir, pick, add, palette, exportTo, format, listFormats,
-                       show, quit, diagnose});
+    parser.addOptions({help, version, configDir, pick, add, palette, exportTo, importFrom, format,
+                       listFormats, show, quit, diagnose});
     parser.addPositionalArgument(QStringLiteral("colours"),
                                  QStringLiteral("With --add: the colours, as \"#336699\" or "
                                                 "\"RGB(51,102,153)\"."),
@@ -115,7 +120,7 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         {pick, RequestVerb::Pick},           {add, RequestVerb::Add},
         {palette, RequestVerb::Palette},     {exportTo, RequestVerb::Export},
         {listFormats, RequestVerb::Formats}, {show, RequestVerb::Show},
-        {quit, RequestVerb::Quit},
+        {quit, RequestVerb::Quit},           {importFrom, RequestVerb::Import},
     };
     std::optional<InstanceRequest> request;
     for (const Command& command : commands) {
@@ -135,7 +140,8 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
             QStringLiteral("Unexpected argument '%1'.").arg(positional.constFirst()));
     }
     // A line break would end an item of the request early, so no argument may hold one.
-    for (const QString& argument : parser.values(format) + parser.values(exportTo) + positional) {
+    for (const QString& argument :
+         parser.values(format) + parser.values(exportTo) + parser.values(importFrom) + positional) {
         if (argument.contains(QLatin1Char('\n'))) {
             return Refuse(
                 2,
@@ -173,6 +179,12 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         request->items.push_back(
             QFile::encodeName(QDir::cleanPath(QDir::current().absoluteFilePath(file)))
                 .toStdString());
+    }
+
+    if (request && request->verb == RequestVerb::Import) {
+        request->items.push_back(QFile::encodeName(QDir::cleanPath(QDir::current().absoluteFilePath(
+                                                       parser.value(importFrom))))
+                                     .toStdString());
     }
 
     CommandLine result;

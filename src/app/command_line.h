@@ -1,6 +1,7 @@
 #pragma once
 // The program's command line: --help, --version and --config-dir DIR, and the commands for
-// scripts and key bindings (--pick, --add, --palette, --export, --list-formats, --show, --quit),
+// scripts and key bindings (--pick, --add, --palette, --export, --import, --list-formats, --show,
+// --quit),
 // which talk to the running bar or work alone. It is read before the application object exists,
 // so --help and --version answer without a display.
 

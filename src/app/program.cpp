@@ -17,6 +17,7 @@
 #include "ui/bar/main_bar.h"
 #include "ui/bar/palette_controller.h"
 #include "ui/bar/palette_exports.h"
+#include "ui/bar/palette_imports.h"
 #include "ui/bar/paste_color.h"
 #include "ui/bar/pick_flow.h"
 #include "ui/bar/tray_icon.h"

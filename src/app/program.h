@@ -34,6 +34,7 @@ class MainBar;
 class OptionsDialog;
 class PaletteController;
 class PaletteExports;
+class PaletteImports;
 class PickFlow;
 class QuickPaletteWindow;
 class QuickReferenceWindow;
@@ -184,6 +185,7 @@ private:
     std::unique_ptr<TrayIcon> tray_;
     std::unique_ptr<PickFlow> pickFlow_;
     std::unique_ptr<PaletteExports> exports_;
+    std::unique_ptr<PaletteImports> imports_;
     std::unique_ptr<OptionsDialog> options_;
     std::unique_ptr<QuickReferenceWindow> quickReference_;
     std::unique_ptr<ContrastWindow> contrast_;

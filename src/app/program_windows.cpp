@@ -12,6 +12,7 @@
 #include "ui/bar/main_bar.h"
 #include "ui/bar/palette_controller.h"
 #include "ui/bar/palette_exports.h"
+#include "ui/bar/palette_imports.h"
 #include "ui/bar/pick_flow.h"
 #include "ui/bar/tray_icon.h"
 #include "ui/bar/web_addresses.h"
@@ -28,6 +29,7 @@
 #include "ui/test_layouts/test_layouts_window.h"
 #include "ui/update_check/update_check_window.h"
 
+#include <QFile>
 #include <QGuiApplication>
 #include <QMouseEvent>
 
@@ -144,6 +146,16 @@ void Program::CreateBarCommands() {
     connect(actions, &BarActions::colorSwatchRequested, exports, &PaletteExports::CopyColorSwatch);
     SetCopyTextAndSwatch([exports](const std::string& text, TColor color) {
         exports->CopyTextAndSwatch(text, color);
+    });
+    imports_ = std::make_unique<PaletteImports>(*palette_, services_.dialogs, *colorNames_);
+    PaletteImports* imports = imports_.get();
+    connect(actions, &BarActions::openPaletteRequested, imports, &PaletteImports::OpenPalette);
+    connect(bar_.get(), &MainBar::filesDropped, imports, [imports](const QStringList& paths) {
+        std::vector<std::string> files;
+        for (const QString& path : paths) {
+            files.push_back(QFile::encodeName(path).toStdString());
+        }
+        imports->ImportPaletteFiles(files);
     });
 
     // The icon pictures are read once the bar shows: every window, and the tray, take it from here.

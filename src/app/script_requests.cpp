@@ -2,6 +2,7 @@
 
 #include "core/color/color_text.h"
 #include "core/export/palette_export.h"
+#include "core/export/palette_import.h"
 #include "core/scripting/script_values.h"
 #include "ui/bar/palette_file_writer.h"
 
@@ -31,6 +32,21 @@ InstanceReply Export(const std::string& path, ScriptTarget& target) {
         return FailedReply(1, {"tintwell: " + std::string(error.what())});
     }
     if (const auto message = WritePaletteFile(path, *kind, colors)) {
+        return FailedReply(1, {"tintwell: " + *message});
+    }
+    return OkReply();
+}
+
+// The colours of a palette file onto the palette, first on top; a file that cannot be read adds
+// nothing.
+InstanceReply Import(const std::string& path, ScriptTarget& target) {
+    const ColorNames* names = target.Formats().ColorNamesOfTemplates();
+    const PaletteImport read =
+        ReadPaletteFile(path, names != nullptr ? CssLineReader(*names) : OtherColorReader());
+    if (!read.problem.empty()) {
+        return FailedReply(2, {"tintwell: " + PaletteImportMessage(path, read.problem)});
+    }
+    if (const auto message = target.AddColors(read.colors)) {
         return FailedReply(1, {"tintwell: " + *message});
     }
     return OkReply();
@@ -68,6 +84,9 @@ void AnswerRequest(const InstanceRequest& request, ScriptTarget& target, const R
     }
     case RequestVerb::Export:
         reply(Export(request.items.front(), target));
+        return;
+    case RequestVerb::Import:
+        reply(Import(request.items.front(), target));
         return;
     case RequestVerb::Pick: {
         const auto format =

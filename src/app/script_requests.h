@@ -34,8 +34,9 @@ public:
 
 using ReplyFn = std::function<void(const InstanceReply& reply)>;
 
-// Answers Pick, Add, Palette, Export and Formats; reply runs once, at once or (Pick) when the pick
-// ends. A request is checked whole before anything changes. Show and Quit are not answered here.
+// Answers Pick, Add, Palette, Export, Import and Formats; reply runs once, at once or (Pick) when
+// the pick ends. A request is checked whole before anything changes. Show and Quit are not answered
+// here.
 void AnswerRequest(const InstanceRequest& request, ScriptTarget& target, const ReplyFn& reply);
 
 } // namespace twl

@@ -30,6 +30,9 @@ public:
     // The save-file dialog. It asks before an existing file is replaced; the chosen name, or
     // nullopt when cancelled.
     virtual std::optional<std::string> AskSaveFileName(const SaveFileRequest& request) = 0;
+    // The open-file dialog for an existing file, with filters as a save request has them; the
+    // chosen name, or nullopt when cancelled.
+    virtual std::optional<std::string> AskOpenFileName(const std::string& filters) = 0;
 };
 
 } // namespace twl

@@ -47,8 +47,8 @@ check "Copy Palette as > Color Swatches offers a 109 x 50 PNG" \
 check "the first square holds the first colour" \
     test "$(convert "$work/swatches.png" -crop 1x1+2+20 -depth 8 txt:- | sed -nE '2s/.*\(([0-9]+),([0-9]+),([0-9]+).*/\1,\2,\3/p')" = 18,52,86
 
-# Save Palette as (9 items down) > Color Swatches > Photoshop Swatches (the fourth).
-main_menu Down Down Down Down Down Down Down Down Down Right Right Down Down Down Return
+# Save Palette as (10 items down) > Color Swatches > Photoshop Swatches (the fourth).
+main_menu Down Down Down Down Down Down Down Down Down Down Right Right Down Down Down Return
 save_as "$work/out/palette.aco"
 poll 10 '[ -s "$work/out/palette.aco" ]'
 printf '\x00\x01\x00\x03\x00\x00\x12\x12\x34\x34\x56\x56\x00\x00\x00\x00\xff\xff\xff\xff\xff\xff\x00\x00\x00\x00\x00\x00\x05\x05\x0a\x0a\x00\x00' \
@@ -59,7 +59,7 @@ check "--export to .aco writes the menu's bytes" cmp -s "$work/out/command-line.
 
 # Again: the dialog keeps the name, and asks before replacing the file; "No" keeps it.
 printf 'old' >"$work/out/palette.aco"
-main_menu Down Down Down Down Down Down Down Down Down Right Right Down Down Down Return
+main_menu Down Down Down Down Down Down Down Down Down Down Right Right Down Down Down Return
 save_as ""
 wait_for 10 '[ "$(save_windows)" -ge 2 ]' "the question before replacing the file"
 xdotool key --delay 80 n
@@ -67,7 +67,7 @@ wait_for 10 '[ "$(save_windows)" -eq 1 ]' "the question to go"
 xdotool key --delay 80 Escape
 wait_for 10 '[ "$(save_windows)" -eq 0 ]' "the dialog to close"
 check "refusing to replace keeps the old file" test "$(cat "$work/out/palette.aco")" = old
-main_menu Down Down Down Down Down Down Down Down Down Right Right Down Down Down Return
+main_menu Down Down Down Down Down Down Down Down Down Down Right Right Down Down Down Return
 save_as ""
 wait_for 10 '[ "$(save_windows)" -ge 2 ]' "the question before replacing the file"
 xdotool key --delay 80 y
@@ -75,7 +75,7 @@ poll 10 'cmp -s "$work/out/palette.aco" "$work/expected.aco"'
 check "agreeing replaces it" cmp -s "$work/out/palette.aco" "$work/expected.aco"
 
 # Save Palette as > VT Orlin Color List...; a name typed without extension gets ".cll".
-main_menu Down Down Down Down Down Down Down Down Down Right Down Return
+main_menu Down Down Down Down Down Down Down Down Down Down Right Down Return
 save_as "$work/out/list"
 poll 10 '[ -s "$work/out/list.cll" ]'
 check "the .cll file holds #RRGGBB lines with CR LF" \

@@ -29,6 +29,10 @@ public:
         saveDialogs.push_back(request);
         return saveAnswer;
     }
+    std::optional<std::string> AskOpenFileName(const std::string& filters) override {
+        openDialogs.push_back(filters);
+        return openAnswer;
+    }
 
     std::vector<std::string> messages;
     std::vector<std::string> errors;
@@ -36,6 +40,8 @@ public:
     bool yesAnswer = false;                   // what they are answered
     std::vector<SaveFileRequest> saveDialogs; // how each save dialog was opened
     std::optional<std::string> saveAnswer;    // what the next save dialog answers
+    std::vector<std::string> openDialogs;     // the filters of each open dialog
+    std::optional<std::string> openAnswer;    // what the next open dialog answers
     std::vector<TColor> colorDialogStarts;
     std::optional<TColor> colorAnswer; // what the colour dialog answers
 };

@@ -18,6 +18,7 @@ TEST(InstanceRequest, EveryRequestReadsBackAndNoPrefixOfItIsWhole) {
         {RequestVerb::Palette, {""}},
         {RequestVerb::Add, {"#ff0000", "RGB(0,255,0)", "", "A"}},
         {RequestVerb::Export, {"/tmp/a b/p.aco"}},
+        {RequestVerb::Import, {"/tmp/a b/p.ase"}},
     };
     for (const InstanceRequest& request : requests) {
         const std::string bytes = WriteInstanceRequest(request);

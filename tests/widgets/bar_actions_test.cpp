@@ -48,11 +48,12 @@ protected:
 
 TEST_F(BarActionsTest, MenusListTheirItemsInOrder) {
     Start();
-    EXPECT_EQ(Captions(Actions().MainMenu()),
-              (QStringList{"Eye Dropper", "&Quick Color Palette", "Named Colors", "Test Layouts",
-                           "Windows Color &Dialog...", "HTML Quick Reference", "Co&ntrast Checker",
-                           "-", "&Paste Color", "&Copy Palette as", "Save Palette as", "-",
-                           "&Options", "H&elp", "-", "&Hide TWL", "E&xit"}));
+    EXPECT_EQ(
+        Captions(Actions().MainMenu()),
+        (QStringList{"Eye Dropper", "&Quick Color Palette", "Named Colors", "Test Layouts",
+                     "Windows Color &Dialog...", "HTML Quick Reference", "Co&ntrast Checker", "-",
+                     "&Paste Color", "&Copy Palette as", "Save Palette as", "Open Pa&lette...", "-",
+                     "&Options", "H&elp", "-", "&Hide TWL", "E&xit"}));
     EXPECT_EQ(Captions(Actions().TrayMenu()), (QStringList{"&Show TWL",
                                                            "-",
                                                            "Eye Dropper",
@@ -66,6 +67,7 @@ TEST_F(BarActionsTest, MenusListTheirItemsInOrder) {
                                                            "&Paste Color",
                                                            "&Copy Palette as",
                                                            "Save Palette as",
+                                                           "Open Pa&lette...",
                                                            "-",
                                                            "Stay on Top",
                                                            "&Options...",
@@ -88,10 +90,18 @@ TEST_F(BarActionsTest, MenusListTheirItemsInOrder) {
         Captions(Item("VTontheWeb1")->menu()),
         (QStringList{"VT Home Page (tintwell.example.org)", "&Check for New Version", "&Support",
                      "Report Problem", "-", "Color Resources", "Online Color Scheme Generator"}));
-    EXPECT_EQ(Captions(Item("CopyPaletteas1")->menu()),
-              (QStringList{"Color Swatches", "&HEX", "HE&X with #", "&RGB"}));
-    EXPECT_EQ(Captions(Item("SavePaletteas2")->menu()),
-              (QStringList{"Color Swatches", "VT Orlin Color List..."}));
+    for (const char* copy : {"CopyPaletteas1", "CopyPaletteas2"}) {
+        EXPECT_EQ(Captions(Item(copy)->menu()),
+                  (QStringList{"Color Swatches", "&HEX", "HE&X with #", "&RGB",
+                               "CSS Custom Properties", "JSON"}));
+    }
+    for (const char* save : {"SavePaletteas1", "SavePaletteas2"}) {
+        EXPECT_EQ(Captions(Item(save)->menu()),
+                  (QStringList{"Color Swatches", "VT Orlin Color List...", "GIMP Palette (.gpl)...",
+                               "Adobe Swatch Exchange (.ase)...",
+                               "Photoshop Swatches with Names (.aco)...",
+                               "CSS Custom Properties (.css)...", "JSON (.json)..."}));
+    }
     EXPECT_EQ(Captions(Item("ColorSwatches1")->menu()),
               (QStringList{"Portable Network Graphics File (.png)", "Windows Bitmap File (.bmp)",
                            "Graphics Interchange Format (.gif)", "Photoshop Swatches (.aco)"}));

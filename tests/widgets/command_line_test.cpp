@@ -72,6 +72,8 @@ TEST(CommandLine, ScriptCommandsBecomeRequests) {
          {RequestVerb::Add, {"#ff0000", "RGB(0,255,0)"}}},
         {{QStringLiteral("--export"), QStringLiteral("/tmp/x/../p.ACO")},
          {RequestVerb::Export, {"/tmp/p.ACO"}}},
+        {{QStringLiteral("--import"), QStringLiteral("/tmp/x/../any.name")},
+         {RequestVerb::Import, {"/tmp/any.name"}}},
         {{QStringLiteral("--list-formats")}, {RequestVerb::Formats, {}}},
         {{QStringLiteral("--show")}, {RequestVerb::Show, {}}},
         {{QStringLiteral("--quit"), QStringLiteral("--config-dir=/tmp/c")},

@@ -1,6 +1,8 @@
 #include "core/formats/paste_color.h"
 
 #include "core/color/color_convert.h"
+#include "core/color/css_color_text.h"
+#include "core/formats/color_names.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -111,6 +113,12 @@ PastedColors ParsePastedColors(std::string_view text, const OtherColorReader& re
             --end;
     }
     return result;
+}
+
+OtherColorReader CssLineReader(const ColorNames& names) {
+    return [&names](std::string_view line) {
+        return ReadCssColor(line, [&names](std::string_view name) { return names.Find(name); });
+    };
 }
 
 } // namespace twl

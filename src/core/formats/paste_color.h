@@ -51,4 +51,8 @@ struct PastedColors {
 using OtherColorReader = std::function<std::optional<TColor>(std::string_view line)>;
 PastedColors ParsePastedColors(std::string_view text, const OtherColorReader& readOther = {});
 
+class ColorNames;
+// The CSS colour text reader, its colour names from names (which must outlive it).
+OtherColorReader CssLineReader(const ColorNames& names);
+
 } // namespace twl

@@ -19,7 +19,7 @@ struct VerbName {
 
 constexpr std::size_t kAny = static_cast<std::size_t>(-1);
 
-constexpr std::array<VerbName, 7> kVerbs{{
+constexpr std::array<VerbName, 8> kVerbs{{
     {RequestVerb::Show, "show", 0, 0},
     {RequestVerb::Quit, "quit", 0, 0},
     {RequestVerb::Pick, "pick", 0, 1},
@@ -27,6 +27,7 @@ constexpr std::array<VerbName, 7> kVerbs{{
     {RequestVerb::Palette, "palette", 0, 1},
     {RequestVerb::Export, "export", 1, 1},
     {RequestVerb::Formats, "formats", 0, 0},
+    {RequestVerb::Import, "import", 1, 1},
 }};
 
 const VerbName& NameOf(RequestVerb verb) {
@@ -133,9 +134,11 @@ RequestReading ReadInstanceRequest(std::string_view bytes) {
             reading.problem = "wrong number of items for " + std::string(entry.name);
             return reading;
         }
-        if (entry.verb == RequestVerb::Export && frame.items.front().rfind('/', 0) != 0) {
+        const bool takesPath =
+            entry.verb == RequestVerb::Export || entry.verb == RequestVerb::Import;
+        if (takesPath && frame.items.front().rfind('/', 0) != 0) {
             reading.status = ReadStatus::Malformed;
-            reading.problem = "the export needs an absolute path";
+            reading.problem = "the " + std::string(entry.name) + " needs an absolute path";
             return reading;
         }
         reading.request.verb = entry.verb;

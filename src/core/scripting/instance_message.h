@@ -21,12 +21,12 @@ namespace twl {
 // A request larger than this is refused before it is read to its end.
 inline constexpr std::size_t kMaxRequestBytes = 64 * 1024;
 
-enum class RequestVerb { Show, Quit, Pick, Add, Palette, Export, Formats };
+enum class RequestVerb { Show, Quit, Pick, Add, Palette, Export, Formats, Import };
 
 struct InstanceRequest {
     RequestVerb verb = RequestVerb::Show;
     // Pick and Palette: the format name, when one was asked for; Add: the colour texts, first
-    // first; Export: the file's absolute path.
+    // first; Export and Import: the file's absolute path.
     std::vector<std::string> items;
 
     bool operator==(const InstanceRequest&) const = default;

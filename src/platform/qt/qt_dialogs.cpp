@@ -89,4 +89,15 @@ std::optional<std::string> QtDialogs::AskSaveFileName(const SaveFileRequest& req
     return dialog.selectedFiles().first().toStdString();
 }
 
+std::optional<std::string> QtDialogs::AskOpenFileName(const std::string& filters) {
+    QFileDialog dialog;
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilters(QtNameFilters(filters));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return dialog.selectedFiles().first().toStdString();
+}
+
 } // namespace twl

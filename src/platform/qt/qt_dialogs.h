@@ -11,6 +11,7 @@ public:
     void ShowError(const std::string& text) override;
     std::optional<TColor> AskColor(TColor initial) override;
     std::optional<std::string> AskSaveFileName(const SaveFileRequest& request) override;
+    std::optional<std::string> AskOpenFileName(const std::string& filters) override;
 };
 
 } // namespace twl

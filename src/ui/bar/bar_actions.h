@@ -84,6 +84,8 @@ signals:
     void autoCopyNewestRequested();
     // A swatch picture of the slot menu's colour on the clipboard.
     void colorSwatchRequested(TColor color);
+    // "Open Palette...": a palette file's colours onto the palette.
+    void openPaletteRequested();
     // A palette export, by its item's design name ("HEX1", "PhotoShopSwatches2", ...).
     void paletteExportRequested(const QString& item);
 

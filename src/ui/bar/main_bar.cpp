@@ -4,11 +4,14 @@
 
 #include <QCloseEvent>
 #include <QCursor>
+#include <QDropEvent>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPainterPath>
 #include <QPalette>
 #include <QRegion>
+#include <QUrl>
 #include <QWindow>
 
 namespace twl {
@@ -16,6 +19,19 @@ namespace twl {
 namespace {
 
 constexpr int kMoveSettleMs = 400;
+
+// The local files a drag carries, in its order; none for a drag of anything else.
+QStringList DroppedFiles(const QMimeData* data) {
+    QStringList paths;
+    if (data != nullptr && data->hasUrls()) {
+        for (const QUrl& url : data->urls()) {
+            if (url.isLocalFile()) {
+                paths << url.toLocalFile();
+            }
+        }
+    }
+    return paths;
+}
 
 } // namespace
 
@@ -27,6 +43,7 @@ MainBar::MainBar(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::FramelessWind
     setPalette(colors);
     setAutoFillBackground(true);
     setFixedWidth(kWidth);
+    setAcceptDrops(true);
     moveSettled_.setSingleShot(true);
     moveSettled_.setInterval(kMoveSettleMs);
     // A drag may pause longer than the settling time: every later move of the bar settles again.
@@ -88,6 +105,26 @@ void MainBar::moveEvent(QMoveEvent* event) {
     QWidget::moveEvent(event);
     if (systemMove_) {
         moveSettled_.start();
+    }
+}
+
+void MainBar::dragEnterEvent(QDragEnterEvent* event) {
+    if (!DroppedFiles(event->mimeData()).isEmpty()) {
+        event->acceptProposedAction();
+    }
+}
+
+void MainBar::dragMoveEvent(QDragMoveEvent* event) {
+    if (!DroppedFiles(event->mimeData()).isEmpty()) {
+        event->acceptProposedAction();
+    }
+}
+
+void MainBar::dropEvent(QDropEvent* event) {
+    const QStringList paths = DroppedFiles(event->mimeData());
+    if (!paths.isEmpty()) {
+        event->acceptProposedAction();
+        emit filesDropped(paths);
     }
 }
 

@@ -2,6 +2,7 @@
 // The main bar: a borderless black bar 42 pixels wide with no task-bar entry.
 
 #include <QPoint>
+#include <QStringList>
 #include <QTimer>
 #include <QWidget>
 
@@ -30,9 +31,14 @@ signals:
     void moved();
     // Once, after the bar has been painted for the first time (sent from the event loop).
     void firstPainted();
+    // Files of a file manager ("text/uri-list") were dropped on the bar: their local paths.
+    void filesDropped(const QStringList& paths);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     // A left press on the bare background moves the bar.
     void mousePressEvent(QMouseEvent* event) override;

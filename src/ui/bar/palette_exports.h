@@ -13,14 +13,19 @@
 #include <QObject>
 #include <QString>
 
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace twl {
 
 class Clipboard;
 class Dialogs;
 class Palette;
+
+// The palette files other programs read.
+enum class PaletteFileKind { Gimp, SwatchExchange, NamedSwatches, Css, Json };
 
 class PaletteExports : public QObject {
     Q_OBJECT
@@ -36,6 +41,10 @@ public:
     // The swatch image of the whole palette. The file dialog (iSD2) opens with an empty name and
     // the target's filter; the file holds the target's format whatever extension is typed.
     void RenderPaletteSwatches(PictureTarget target);
+    // The files of other programs: refused for an empty palette before any dialog.
+    void ExportFile(PaletteFileKind kind);
+    // The CSS custom properties or the JSON array on the clipboard; refused for an empty palette.
+    void CopyPaletteFile(PaletteFileKind kind);
     // The text and the single-colour swatch offered together (the automatic copy with swatch).
     void CopyTextAndSwatch(const std::string& text, TColor color);
 
@@ -47,6 +56,8 @@ public slots:
 
 private:
     void WriteOrReport(const std::string& path, std::string_view bytes);
+    // The colours, or nothing after telling that the palette is empty.
+    std::optional<std::vector<TColor>> ColorsToExport();
 
     const Palette& palette_;
     Clipboard& clipboard_;
@@ -54,6 +65,8 @@ private:
     SaveFileDialog photoshopDialog_; // SDACO
     SaveFileDialog colorListDialog_; // iSD1
     SaveFileDialog swatchDialog_;    // iSD2
+    // One dialog for each kind of PaletteFileKind, in its order.
+    std::vector<SaveFileDialog> fileDialogs_;
 };
 
 } // namespace twl
