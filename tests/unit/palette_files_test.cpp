@@ -2,10 +2,12 @@
 // hand-made files of other colour spaces, groups and names, every truncation, lengths that
 // point past the end, and each kind written and read back.
 
+#include "core/base/text_file.h"
 #include "core/color/css_color_text.h"
 #include "core/export/palette_export.h"
 #include "core/export/palette_files.h"
 #include "core/export/palette_import.h"
+#include "temp_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -204,6 +206,17 @@ TEST(PaletteImport, TextFormsAndWhatIsNoPalette) {
     EXPECT_EQ(ReadPaletteBytes("GIMP Palette\n255 0\n", kCss).problem, "line 2 is not a colour");
     EXPECT_EQ(ReadPaletteBytes("GIMP Palette\nName: x\n  0 0 300 big\n", kCss).problem,
               "line 3 is not a colour");
+
+    // A file is read only up to 4 MB, and must be there.
+    TempFolder folder;
+    const auto big = folder.Path() / "big.txt";
+    std::string bytes(kMaxPaletteFileBytes, '\n');
+    bytes.replace(0, 7, "#123456");
+    ASSERT_TRUE(WriteWholeFile(big, bytes));
+    EXPECT_EQ(ReadPaletteFile(big, kCss).colors, std::vector<TColor>{MakeColor(0x12, 0x34, 0x56)});
+    ASSERT_TRUE(WriteWholeFile(big, bytes + "\n"));
+    EXPECT_EQ(ReadPaletteFile(big, kCss).problem, "the file is larger than 4 MB");
+    EXPECT_EQ(ReadPaletteFile(folder.Path() / "none", kCss).problem, "the file cannot be read");
     EXPECT_EQ(PaletteImportMessage("/tmp/x.ase", "block 3 runs past the end of the file"),
               "Cannot read palette file 'x.ase': block 3 runs past the end of the file.");
 }
