@@ -77,12 +77,17 @@ bool Program::Start() {
     connect(bar_.get(), &MainBar::closed, this, &Program::Exit);
     palette_ = std::make_unique<PaletteController>(bar_.get(), services_.dialogs);
     // The bar moves by its title from its first paint on, before its menus are built.
-    connect(palette_->Column().Title(), &PressableLabel::pressed, bar_.get(),
-            [this](QMouseEvent* event) {
-                if (event->button() == Qt::LeftButton) {
-                    bar_->StartMove();
-                }
-            });
+    PressableLabel* title = palette_->Column().Title();
+    connect(title, &PressableLabel::pressed, bar_.get(), [this](QMouseEvent* event) {
+        if (event->button() == Qt::LeftButton) {
+            bar_->StartMove();
+        }
+    });
+    connect(title, &PressableLabel::released, bar_.get(), [this](QMouseEvent* event) {
+        if (event->button() == Qt::LeftButton) {
+            bar_->EndPressedMove();
+        }
+    });
     placer_ = std::make_unique<WindowPlacer>(*bar_, settings_, palette_->Model());
 
     CreateDataFolders(environment_.appDataFolder);

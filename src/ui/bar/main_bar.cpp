@@ -1,5 +1,6 @@
 #include "ui/bar/main_bar.h"
 
+#include "platform/window_move.h"
 #include "platform/window_position_sync.h"
 
 #include <QCloseEvent>
@@ -54,15 +55,22 @@ void MainBar::StartMove() {
     // Qt may not know yet where a freshly mapped bar really is; a move from a wrong place would
     // throw the bar away by that much.
     SyncWindowPosition(*this);
-    QWindow* window = windowHandle();
-    if (window != nullptr && window->startSystemMove()) {
+    if (StartWindowMove(*this)) {
         systemMove_ = true;
+        awaitingRelease_ = true;
         moveSettled_.start();
         return;
     }
     manualMove_ = true;
     grabOffset_ = QCursor::pos() - pos();
     grabMouse();
+}
+
+void MainBar::EndPressedMove() {
+    if (awaitingRelease_) {
+        awaitingRelease_ = false;
+        CancelWindowMove(*this);
+    }
 }
 
 void MainBar::mousePressEvent(QMouseEvent* event) {
@@ -83,6 +91,9 @@ void MainBar::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void MainBar::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        EndPressedMove();
+    }
     if (manualMove_ && event->button() == Qt::LeftButton) {
         manualMove_ = false;
         releaseMouse();

@@ -21,6 +21,9 @@ public:
     // Starts moving the bar with the pointer (the left button is down): through the window
     // manager, or by hand where it refuses; the bar tells when it has come to rest.
     void StartMove();
+    // The left button that started a move came up where the bar hears it: the window manager had
+    // not taken the pointer yet, and its move is ended.
+    void EndPressedMove();
 
 signals:
     // The bar was closed (the exit command or a close sent to the window): save and end.
@@ -54,6 +57,7 @@ private:
     // A move by the window manager ends when the bar has not moved for a moment.
     QTimer moveSettled_;
     bool systemMove_ = false;
+    bool awaitingRelease_ = false; // a system move was asked for on a press still held
     bool manualMove_ = false;
     QPoint grabOffset_;
 };

@@ -3,13 +3,13 @@
 #include "core/placement/window_position.h"
 #include "platform/monitors.h"
 #include "platform/window_fonts.h"
+#include "platform/window_move.h"
 
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
-#include <QWindow>
 
 namespace twl {
 
@@ -70,18 +70,31 @@ void ToolWindow::mousePressEvent(QMouseEvent* event) {
     }
 }
 
+void ToolWindow::mouseReleaseEvent(QMouseEvent* event) {
+    HandleRelease(event);
+    QWidget::mouseReleaseEvent(event);
+}
+
 bool ToolWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonPress) {
         return HandlePress(static_cast<QMouseEvent*>(event));
     }
+    if (event->type() == QEvent::MouseButtonRelease) {
+        HandleRelease(static_cast<QMouseEvent*>(event));
+    }
     return QWidget::eventFilter(watched, event);
+}
+
+void ToolWindow::HandleRelease(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && awaitingRelease_) {
+        awaitingRelease_ = false;
+        CancelWindowMove(*this);
+    }
 }
 
 bool ToolWindow::HandlePress(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
-        if (QWindow* window = windowHandle()) {
-            window->startSystemMove();
-        }
+        awaitingRelease_ = StartWindowMove(*this);
         return true;
     }
     if (event->button() == Qt::RightButton && windowMenu_ != nullptr) {

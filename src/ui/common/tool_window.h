@@ -35,13 +35,18 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // A left press moves the window with the pointer, a right press opens the window menu.
     bool HandlePress(QMouseEvent* event);
+    // The release of the press that asked for a move came here: the window manager had not
+    // taken the pointer yet, and its move is ended.
+    void HandleRelease(QMouseEvent* event);
 
     QMenu* windowMenu_ = nullptr;
+    bool awaitingRelease_ = false;
     bool shownBefore_ = false;
 };
 
