@@ -8,6 +8,7 @@
 #include "core/placement/window_position.h"
 #include "core/sampling/eye_dropper_settings.h"
 #include "core/startup/autostart.h"
+#include "core/startup/stale_files.h"
 #include "platform/dialogs.h"
 #include "platform/monitors.h"
 #include "platform/shell.h"
@@ -37,6 +38,9 @@
 #include <QKeyEvent>
 #include <QPointer>
 #include <QScreen>
+
+#include <cerrno>
+#include <csignal>
 
 namespace twl {
 
@@ -91,6 +95,12 @@ bool Program::Start() {
     placer_ = std::make_unique<WindowPlacer>(*bar_, settings_, palette_->Model());
 
     CreateDataFolders(environment_.appDataFolder);
+    // A save killed halfway in an earlier run left its temporary file beside the whole one.
+    for (const std::string& folder : {folders_.userDataFolder, folders_.sharedDataFolder}) {
+        RemoveStaleTemporaryFiles(folder, [](long pid) {
+            return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM;
+        });
+    }
     settings_ = LoadSettings(settingsList_, folders_.userDataFolder, folders_.programFolder,
                              CurrentScreenInfo(), environment_.windowsVersionCode);
     if (settings_.firstRunPending) {
