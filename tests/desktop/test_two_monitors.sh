@@ -2,7 +2,7 @@
 # On a desktop of two monitors: a bar stored beyond the only monitor there comes back onto it;
 # with both on, the hotkey picks the very pixel under the pointer on either monitor, and the
 # Eye Dropper opens beside a bar on the second monitor, on that monitor. The picks again with the
-# second monitor's widgets scaled by 2.
+# second monitor's widgets scaled by 2, where the Eye Dropper docked by F4 comes wholly onto it.
 source "$(dirname "$0")/lib.sh"
 start_xorg_desktop
 
@@ -71,5 +71,17 @@ frame_painted() {
 }
 wait_for 20 frame_painted "the scaled bar's first paint"
 hotkey_picks "with the second monitor scaled"
+
+# F4 docks the Eye Dropper (626 x 756 of the scaled monitor's pixels) left of the bar, 40 below
+# its top, which would leave part of it on the first monitor: it comes onto the bar's 1280 x 1024
+# monitor whole, by the least move.
+xdotool windowactivate --sync "$bar" 2>/dev/null || xdotool windowfocus --sync "$bar"
+xdotool key F4
+eye=$(wait_for_window '^Eye Dropper$')
+poll 5 '[ "$(window_size "$eye")" = "626 756 " ]'
+read -r ex ey <<<"$(window_position "$eye")"
+read -r ew eh <<<"$(window_size "$eye")"
+check "the Eye Dropper docked beside the scaled bar lies wholly on its monitor ($ex,$ey ${ew}x$eh)" \
+    test "$ex" -ge 1920 -a $((ex + ew)) -le 3200 -a "$ey" -ge 0 -a $((ey + eh)) -le 1024
 check "the program ends a third time" close_program
 finish

@@ -62,5 +62,21 @@ TEST(WindowPositionTest, AWindowOffEveryMonitorComesBackOntoTheNearest) {
     }
 }
 
+// A docked window partly off the bar's monitor moves the least way onto it: the Eye Dropper of
+// 313 x 378 docked at (2042, 140) on a scaled monitor of 640 x 512 at (1920, 0).
+TEST(KeepWithin, MovesTheLeastWayOntoTheBarsMonitor) {
+    const Rect monitor{1920, 0, 640, 512};
+    EXPECT_EQ(KeepWithin({2042, 140, 313, 378}, monitor), (Point{2042, 134}));
+    EXPECT_EQ(KeepWithin({2400, 140, 313, 378}, monitor), (Point{2247, 134}));
+    EXPECT_EQ(KeepWithin({1800, -20, 313, 378}, monitor), (Point{1920, 0}));
+    EXPECT_EQ(KeepWithin({2000, 100, 300, 300}, monitor), (Point{2000, 100})); // fits: stays
+    EXPECT_EQ(KeepWithin({2000, 100, 700, 600}, monitor), (Point{1920, 0}));   // too big
+    const Rect monitors[] = {{0, 0, 1920, 1080}, monitor};
+    EXPECT_EQ(MonitorHolding({1890, 10, 42, 400}, monitors), monitors[0]);
+    EXPECT_EQ(MonitorHolding({1910, 10, 42, 400}, monitors), monitor);
+    EXPECT_EQ(MonitorHolding({5000, 10, 42, 400}, monitors), monitors[0]);
+    EXPECT_FALSE(MonitorHolding({0, 0, 1, 1}, {}).has_value());
+}
+
 } // namespace
 } // namespace twl

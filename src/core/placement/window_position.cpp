@@ -60,11 +60,32 @@ Point KeepOnSomeMonitor(const Rect& window, std::span<const Rect> monitors) {
     if (nearest == nullptr) {
         return corner;
     }
+    return KeepWithin(window, *nearest);
+}
+
+Point KeepWithin(const Rect& window, const Rect& monitor) {
     const auto fit = [](int at, int size, int first, int length) {
         return std::max(first, std::min(at, first + length - size));
     };
-    return {fit(window.left, window.width, nearest->left, nearest->width),
-            fit(window.top, window.height, nearest->top, nearest->height)};
+    return {fit(window.left, window.width, monitor.left, monitor.width),
+            fit(window.top, window.height, monitor.top, monitor.height)};
+}
+
+std::optional<Rect> MonitorHolding(const Rect& area, std::span<const Rect> monitors) {
+    if (monitors.empty()) {
+        return std::nullopt;
+    }
+    const Rect* best = &monitors.front();
+    std::int64_t most = 0;
+    for (const Rect& monitor : monitors) {
+        const Rect shared = Intersect(area, monitor);
+        const std::int64_t held = std::int64_t{shared.width} * shared.height;
+        if (held > most) {
+            most = held;
+            best = &monitor;
+        }
+    }
+    return *best;
 }
 
 } // namespace twl

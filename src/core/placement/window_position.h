@@ -26,4 +26,12 @@ Point QuickReferencePosition(std::optional<int> top, std::optional<int> left, in
 // even in part, stays where it is. Without monitors nothing moves.
 Point KeepOnSomeMonitor(const Rect& window, std::span<const Rect> monitors);
 
+// A window a docking rule put partly off monitor comes onto it by the least move: whole where it
+// fits, its left or top edge on the monitor's where it is wider or taller than the monitor.
+Point KeepWithin(const Rect& window, const Rect& monitor);
+
+// The monitor that holds the most of area; the first one where none holds any of it; nullopt
+// without monitors.
+std::optional<Rect> MonitorHolding(const Rect& area, std::span<const Rect> monitors);
+
 } // namespace twl

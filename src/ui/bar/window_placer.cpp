@@ -2,7 +2,9 @@
 
 #include "core/palette/palette_list.h"
 #include "core/placement/placement_rules.h"
+#include "core/placement/window_position.h"
 #include "core/settings/settings.h"
+#include "platform/monitors.h"
 #include "platform/window_position_sync.h"
 
 #include <QGuiApplication>
@@ -13,12 +15,21 @@ namespace twl {
 
 namespace {
 
-void Apply(QWidget* window, const WindowPosition& position) {
+// Moves the window where the rule says; where that is partly off the bar's monitor, by the least
+// further move that brings it wholly onto it.
+void Apply(QWidget* window, const WindowPosition& position, const QWidget& bar) {
     if (window == nullptr || !position.Moves()) {
         return;
     }
     const QPoint now = SyncWindowPosition(*window);
-    window->move(position.left.value_or(now.x()), position.top.value_or(now.y()));
+    Point place{position.left.value_or(now.x()), position.top.value_or(now.y())};
+    const std::vector<Rect> monitors = MonitorAreas();
+    const QRect barArea = bar.frameGeometry();
+    if (const auto monitor = MonitorHolding(
+            Rect{barArea.x(), barArea.y(), barArea.width(), barArea.height()}, monitors)) {
+        place = KeepWithin(Rect{place.x, place.y, window->width(), window->height()}, *monitor);
+    }
+    window->move(place.x, place.y);
 }
 
 BarPlacement Measure(QWidget& bar, const QWidget* quickPalette) {
@@ -44,7 +55,8 @@ void WindowPlacer::PlaceEyeDropper() {
     if (eyeDropper_ != nullptr) {
         Apply(eyeDropper_,
               twl::PlaceEyeDropper(settings_.snapEyeDropper, Measure(bar_, quickPalette_),
-                                   eyeDropper_->width()));
+                                   eyeDropper_->width()),
+              bar_);
     }
 }
 
@@ -52,7 +64,8 @@ void WindowPlacer::PlaceColorProperties() {
     if (colorProperties_ != nullptr) {
         Apply(colorProperties_,
               twl::PlaceColorProperties(settings_.snapColorProp, Measure(bar_, quickPalette_),
-                                        palette_.SelectedSlot(), colorProperties_->width()));
+                                        palette_.SelectedSlot(), colorProperties_->width()),
+              bar_);
     }
 }
 
@@ -68,20 +81,22 @@ void WindowPlacer::PlaceQuickPalette() {
                eyeDropper_->height()};
     }
     Apply(quickPalette_,
-          twl::PlaceQuickPalette(settings_.snapQuickPal, Measure(bar_, quickPalette_), eye));
+          twl::PlaceQuickPalette(settings_.snapQuickPal, Measure(bar_, quickPalette_), eye), bar_);
 }
 
 void WindowPlacer::PlaceTestLayouts() {
     if (testLayouts_ != nullptr) {
-        Apply(testLayouts_, twl::PlaceTestLayouts(settings_.snapTest, Measure(bar_, quickPalette_),
-                                                  testLayouts_->width()));
+        Apply(testLayouts_,
+              twl::PlaceTestLayouts(settings_.snapTest, Measure(bar_, quickPalette_),
+                                    testLayouts_->width()),
+              bar_);
     }
 }
 
 void WindowPlacer::PlaceContrast() {
     if (contrast_ != nullptr) {
         Apply(contrast_,
-              twl::PlaceTestLayouts(true, Measure(bar_, quickPalette_), contrast_->width()));
+              twl::PlaceTestLayouts(true, Measure(bar_, quickPalette_), contrast_->width()), bar_);
     }
 }
 
