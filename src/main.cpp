@@ -68,6 +68,7 @@ int main(int argc, char** argv) {
         QCoreApplication::applicationDirPath().toStdString(), TWL_DATA_FROM_PROGRAM);
     environment.programPath = QCoreApplication::applicationFilePath().toStdString();
     environment.autostartFolder = std::filesystem::path(configFolder) / "autostart";
+    environment.configFolderOption = commandLine.configFolder;
     environment.windowsVersionCode = twl::WindowsVersionCode();
     environment.buildWindowsAfterFirstPaint = true;
 

@@ -148,6 +148,7 @@ AutostartContext Program::Autostart() {
         environment_.programFolder,
         environment_.autostartFolder,
         environment_.programPath,
+        environment_.configFolderOption,
         [this](const std::filesystem::path& program, const std::string& parameter) {
             services_.shell.Launch(program.string(), parameter);
         },

@@ -57,10 +57,11 @@ struct Services {
 
 // Where the program lives and what system it runs on.
 struct ProgramEnvironment {
-    std::filesystem::path appDataFolder;   // the per-user configuration folder
-    std::string programFolder;             // the shipped data
-    std::string programPath;               // the program file
-    std::filesystem::path autostartFolder; // the desktop's autostart entries
+    std::filesystem::path appDataFolder;      // the per-user configuration folder
+    std::string programFolder;                // the shipped data
+    std::string programPath;                  // the program file
+    std::filesystem::path autostartFolder;    // the desktop's autostart entries
+    std::filesystem::path configFolderOption; // the folder of --config-dir; empty without it
     int windowsVersionCode = 0;
     bool useInstanceGuard = true;
     // The hidden windows are built once the bar has been painted, so it shows sooner.

@@ -55,6 +55,23 @@ TEST_F(AutostartTest, BaslaWritesTheEntryAndBaslamaRemovesIt) {
     EXPECT_TRUE(messages_.empty());
 }
 
+// A program run with --config-dir starts at login with the same folder.
+TEST_F(AutostartTest, TheConfigFolderInUseGoesIntoExecQuoted) {
+    context_.configFolder = "/home/o'neil/my \"cfg\"";
+    ApplyStartWithWindows(context_, "basla");
+    const std::string entry = ReadWholeFile(Entry("vttwl.desktop")).value_or("");
+    EXPECT_NE(entry.find("\nExec=/opt/tintwell/bin/tintwell --config-dir "
+                         "\"/home/o'neil/my \\\\\"cfg\\\\\"\"\n"),
+              std::string::npos)
+        << entry;
+    context_.configFolder = "/plain";
+    ApplyStartWithWindows(context_, "basla");
+    EXPECT_NE(ReadWholeFile(Entry("vttwl.desktop"))
+                  .value_or("")
+                  .find("\nExec=/opt/tintwell/bin/tintwell --config-dir /plain\n"),
+              std::string::npos);
+}
+
 TEST_F(AutostartTest, LegacyEntryIsRemovedAndOursKept) {
     ASSERT_TRUE(AddAutostartEntry(context_.autostartFolder, "vtprior", "/old/path"));
     ASSERT_TRUE(AddAutostartEntry(context_.autostartFolder, "vttwl", context_.programPath));

@@ -50,8 +50,8 @@ std::string EscapeKeyFileString(std::string_view text) {
 
 } // namespace
 
-std::string DesktopExecArgument(const std::filesystem::path& programPath) {
-    const std::string path = programPath.string();
+std::string DesktopExecArgument(const std::filesystem::path& given) {
+    const std::string path = given.string();
     std::string argument;
     if (path.find_first_of(kReservedInExec) == std::string::npos) {
         argument = path;
@@ -77,7 +77,8 @@ std::string DesktopExecArgument(const std::filesystem::path& programPath) {
 }
 
 bool AddAutostartEntry(const std::filesystem::path& autostartFolder, std::string_view valueName,
-                       const std::filesystem::path& programPath) {
+                       const std::filesystem::path& programPath,
+                       const std::filesystem::path& configFolder) {
     if (!IsUsableValueName(valueName)) {
         return false;
     }
@@ -86,13 +87,16 @@ bool AddAutostartEntry(const std::filesystem::path& autostartFolder, std::string
     if (ec) {
         return false;
     }
-    const std::string text = "[Desktop Entry]\n"
-                             "Type=Application\n"
-                             "Name=Tintwell\n"
-                             "Exec=" +
-                             DesktopExecArgument(programPath) +
-                             "\n"
-                             "X-GNOME-Autostart-enabled=true\n";
+    const std::string text =
+        "[Desktop Entry]\n"
+        "Type=Application\n"
+        "Name=Tintwell\n"
+        "Exec=" +
+        DesktopExecArgument(programPath) +
+        (configFolder.empty() ? std::string()
+                              : " --config-dir " + DesktopExecArgument(configFolder)) +
+        "\n"
+        "X-GNOME-Autostart-enabled=true\n";
     return WriteWholeFile(EntryPath(autostartFolder, valueName), text);
 }
 
@@ -124,7 +128,8 @@ void ApplyStartWithWindows(const AutostartContext& context, std::string_view wor
         return;
     }
     if (on) {
-        AddAutostartEntry(context.autostartFolder, kAutostartValueName, context.programPath);
+        AddAutostartEntry(context.autostartFolder, kAutostartValueName, context.programPath,
+                          context.configFolder);
     } else {
         RemoveAutostartEntry(context.autostartFolder, kAutostartValueName);
     }

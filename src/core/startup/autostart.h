@@ -1,6 +1,7 @@
 #pragma once
 // Starting the program with the user's session: one XDG autostart entry,
-// <autostart folder>/<value name>.desktop, whose Exec line is the program's path.
+// <autostart folder>/<value name>.desktop, whose Exec line is the program's path, and the
+// --config-dir folder it runs with when it was given one.
 
 #include <filesystem>
 #include <functional>
@@ -16,14 +17,16 @@ inline constexpr std::string_view kAutostartCompanionMissingText =
     "Cannot change \"Start when Windows starts\" setting. Reinstalling TWL may solve this "
     "problem.";
 
-// The program path as one argument of a desktop entry's Exec key: quoted when it holds a space
-// or another reserved character, with the escapes that quoting and the key file format need.
-std::string DesktopExecArgument(const std::filesystem::path& programPath);
+// A path as one argument of a desktop entry's Exec key: quoted when it holds a space or another
+// reserved character, with the escapes that quoting and the key file format need.
+std::string DesktopExecArgument(const std::filesystem::path& path);
 
-// Writes <folder>/<valueName>.desktop whole, creating the folder when it is missing. False when
-// the folder or the file cannot be written, or valueName cannot be a file name.
+// Writes <folder>/<valueName>.desktop whole, creating the folder when it is missing; with a
+// configFolder its Exec adds "--config-dir" and that folder. False when the folder or the file
+// cannot be written, or valueName cannot be a file name.
 bool AddAutostartEntry(const std::filesystem::path& autostartFolder, std::string_view valueName,
-                       const std::filesystem::path& programPath);
+                       const std::filesystem::path& programPath,
+                       const std::filesystem::path& configFolder = {});
 
 // Deletes <folder>/<valueName>.desktop if it is there. True when no such entry is left.
 bool RemoveAutostartEntry(const std::filesystem::path& autostartFolder, std::string_view valueName);
@@ -31,6 +34,8 @@ bool RemoveAutostartEntry(const std::filesystem::path& autostartFolder, std::str
 struct AutostartContext {
     int windowsVersionCode = 0;
     std::filesystem::path programFolder, autostartFolder, programPath;
+    // The folder of --config-dir, which the session's start must give too; empty without it.
+    std::filesystem::path configFolder;
     // Starts the companion program with one parameter and does not wait for it.
     std::function<void(const std::filesystem::path& program, const std::string& parameter)> launch;
     // Shows a plain message box with an OK button.
