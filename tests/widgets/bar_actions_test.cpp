@@ -161,6 +161,56 @@ TEST_F(BarActionsTest, KeysReachTheirCommandsAndF10OpensTheMenuAtTheTitle) {
     Actions().MainMenu()->hide();
 }
 
+// Each key of the bar's table reaches its own command, once, and no other.
+TEST_F(BarActionsTest, EveryKeyOfTheBarReachesItsOwnCommandOnce) {
+    Start();
+    using Signal = void (BarActions::*)();
+    const Signal commands[] = {
+        &BarActions::eyeDropperRequested,     &BarActions::quickPaletteRequested,
+        &BarActions::testLayoutsRequested,    &BarActions::contrastRequested,
+        &BarActions::pasteColorRequested,     &BarActions::optionsRequested,
+        &BarActions::autoCopyNewestRequested, &BarActions::colorPropertiesRequested,
+        &BarActions::fontsRequested};
+    std::vector<int> heard(std::size(commands), 0);
+    for (std::size_t i = 0; i < std::size(commands); ++i) {
+        QObject::connect(&Actions(), commands[i], [&heard, i] { ++heard[i]; });
+    }
+    struct Case {
+        int key;
+        Qt::KeyboardModifiers modifiers;
+        int command; // index in commands
+    };
+    const Case cases[] = {
+        {Qt::Key_F4, {}, 0},
+        {Qt::Key_F5, {}, 1},
+        {Qt::Key_F6, {}, 2},
+        {Qt::Key_F8, {}, 3},
+        {Qt::Key_V, Qt::ControlModifier, 4},
+        {Qt::Key_F3, {}, 5},
+        {Qt::Key_C, Qt::ControlModifier, 6},
+        {Qt::Key_F7, {}, 7},
+        {Qt::Key_F, Qt::ControlModifier, 8},
+    };
+    for (const Case& c : cases) {
+        std::vector<int> expected = heard;
+        ++expected[static_cast<std::size_t>(c.command)];
+        Key(c.key, c.modifiers);
+        EXPECT_EQ(heard, expected) << "key " << std::hex << c.key;
+    }
+    Key(Qt::Key_F1);
+    ASSERT_EQ(shell_.opened.size(), 1u);
+    EXPECT_TRUE(shell_.opened[0].ends_with("help/index.htm"));
+    for (const auto& [key, modifiers] :
+         {std::pair{Qt::Key_Escape, Qt::KeyboardModifiers{}},
+          std::pair{Qt::Key_W, Qt::KeyboardModifiers{Qt::ControlModifier}}}) {
+        program_->Bar().show();
+        Key(key, modifiers);
+        EXPECT_FALSE(program_->Bar().isVisible()) << key;
+    }
+    EXPECT_EQ(heard, std::vector<int>(std::size(commands), 1));
+    EXPECT_EQ(shell_.opened.size(), 1u);
+}
+
 TEST_F(BarActionsTest, PasteColorPutsTheFirstLineOnTopWithoutACopy) {
     Start({"captureandcopy=1"});
     clipboard_.text = "#FF0000\r\n#00FF00\n#0000FF";

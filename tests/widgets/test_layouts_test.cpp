@@ -15,10 +15,12 @@
 
 #include <QApplication>
 #include <QDrag>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QScreen>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -227,6 +229,16 @@ TEST_F(TestLayoutsTest, TheTestLayoutsCommandsShowTheWindowBesideTheBar) {
         EXPECT_TRUE(Window().isVisible());
         EXPECT_EQ(Window().y(), program_->Bar().y() + 40);
     }
+}
+
+// With Auto Position off nothing docks it: its first showing centres the 165 x 200 window.
+TEST_F(TestLayoutsTest, TheFirstShowingWithoutAutoPositionCentresTheWindow) {
+    Start({"snapTest=0"});
+    emit program_->Actions().testLayoutsRequested();
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    EXPECT_EQ(Window().pos(),
+              QPoint(screen.left() + (screen.width() - TestLayoutsWindow::kWidth) / 2,
+                     screen.top() + (screen.height() - TestLayoutsWindow::kHeight) / 2));
 }
 
 TEST_F(TestLayoutsTest, TheStoredPlaceAndOptionsAreReadAndCollected) {
