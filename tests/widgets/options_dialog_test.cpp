@@ -176,6 +176,28 @@ TEST_F(OptionsDialogTest, OddFormatRowsAreStripedAndRowsAreTwentyPixelsHigh) {
     EXPECT_EQ(picture.pixelColor(right, 50), colors.color(QPalette::Base));
 }
 
+// Reopened on its last page, the page list marks that page's name though another control has
+// the focus: its row is not all background.
+TEST_F(OptionsDialogTest, TheShownPagesNameIsMarkedWithoutTheFocus) {
+    StartProgram();
+    Options().ShowOptionsOnPage(OptionsDialog::kEyeDropper);
+    Options().hide();
+    Options().ShowOptions();
+    auto* names = Child<QListWidget>(Options(), "TabsLB");
+    Child(Options(), "Button1")->setFocus();
+    QApplication::processEvents();
+    ASSERT_FALSE(names->hasFocus());
+    EXPECT_EQ(names->currentRow(), OptionsDialog::kEyeDropper);
+    const QImage picture = names->viewport()->grab().toImage();
+    const QRect row = names->visualItemRect(names->item(OptionsDialog::kEyeDropper));
+    const QColor base = names->palette().color(QPalette::Base);
+    int marked = 0;
+    for (int x = row.left(); x <= row.right(); ++x) {
+        marked += picture.pixelColor(x, row.top()) != base;
+    }
+    EXPECT_GT(marked, row.width() / 2);
+}
+
 TEST_F(OptionsDialogTest, RemoveDoesNothingWhileTheEditorIsOpenOrNothingIsSelected) {
     StartProgram();
     OpenOptions();

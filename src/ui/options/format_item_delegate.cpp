@@ -70,6 +70,9 @@ void FormatItemDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
         QStyleOptionFocusRect frame;
         frame.initFrom(option.widget);
         frame.rect = row;
+        // Styles draw it only once the keyboard has moved the focus; the current row's mark must
+        // show from the first showing on.
+        frame.state |= QStyle::State_KeyboardFocusChange;
         QApplication::style()->drawPrimitive(QStyle::PE_FrameFocusRect, &frame, painter,
                                              option.widget);
     }
