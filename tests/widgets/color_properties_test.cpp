@@ -21,6 +21,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QToolTip>
 #include <QMenu>
 #include <QMouseEvent>
 #include <gtest/gtest.h>
@@ -108,6 +109,27 @@ TEST_F(ColorPropertiesTest, ValueLinesShowTheirFormatsAndAClickCopiesTheCaption)
         clipboard_.text = "before";
         Mouse(Child(Window(), name), QEvent::MouseButtonPress, Qt::LeftButton);
         EXPECT_EQ(clipboard_.text, text) << name;
+    }
+}
+
+// The value lines are silver on black, their hints dark on the hint's cream.
+TEST_F(ColorPropertiesTest, TheValueLinesHintsAreDarkTextOnTheHintBackground) {
+    Window().ShowColorProperties(MakeColor(51, 102, 153));
+    Window().show();
+    for (const char* name : {"PropRGBLBL", "PropHEXLBL"}) {
+        QWidget* label = Child(Window(), name);
+        EXPECT_EQ(label->palette().color(QPalette::WindowText), QColor(192, 192, 192)) << name;
+        QToolTip::showText(label->mapToGlobal(QPoint(2, 2)), label->toolTip(), label);
+        QWidget* tip = nullptr;
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (widget->inherits("QTipLabel") && widget->isVisible()) {
+                tip = widget;
+            }
+        }
+        ASSERT_NE(tip, nullptr) << name;
+        EXPECT_LT(tip->palette().color(QPalette::ToolTipText).lightness(), 100) << name;
+        EXPECT_LT(tip->palette().color(QPalette::WindowText).lightness(), 100) << name;
+        QToolTip::hideText();
     }
 }
 

@@ -101,7 +101,11 @@ void ColorPropertiesWindow::BuildValueLabels() {
         auto* label = new PressableLabel(this);
         label->setObjectName(QString::fromLatin1(names[i]));
         label->setFont(Tahoma());
-        label->setStyleSheet(QStringLiteral("color: rgb(192, 192, 192);"));
+        // Silver through the palette: a style sheet's colour would reach the label's hint as well,
+        // silver on the hint's cream.
+        QPalette colors = label->palette();
+        colors.setColor(QPalette::WindowText, QColor(192, 192, 192));
+        label->setPalette(colors);
         label->setCursor(Qt::PointingHandCursor);
         label->setToolTip(QStringLiteral("Click to copy color value."));
         // Placed by hand: measuring the text would load the fonts while the window is hidden.
