@@ -11,6 +11,7 @@
 #include "ui/common/color_copy.h"
 #include "ui/common/filled_box.h"
 #include "ui/common/pressable_label.h"
+#include "ui/common/window_font.h"
 #include "ui/common/tool_pictures.h"
 
 #include <QApplication>
@@ -101,11 +102,7 @@ void ColorPropertiesWindow::BuildValueLabels() {
         auto* label = new PressableLabel(this);
         label->setObjectName(QString::fromLatin1(names[i]));
         label->setFont(Tahoma());
-        // Silver through the palette: a style sheet's colour would reach the label's hint as well,
-        // silver on the hint's cream.
-        QPalette colors = label->palette();
-        colors.setColor(QPalette::WindowText, QColor(192, 192, 192));
-        label->setPalette(colors);
+        SetTextColor(*label, QColor(192, 192, 192));
         label->setCursor(Qt::PointingHandCursor);
         label->setToolTip(QStringLiteral("Click to copy color value."));
         // Placed by hand: measuring the text would load the fonts while the window is hidden.

@@ -1,5 +1,9 @@
 #include "ui/common/window_font.h"
 
+#include <QColor>
+#include <QPalette>
+#include <QWidget>
+
 namespace twl {
 
 QFont TahomaFont(int pointSize, bool bold) {
@@ -10,6 +14,12 @@ QFont TahomaFont(int pointSize, bool bold) {
         font.setStyleStrategy(QFont::NoAntialias);
     }
     return font;
+}
+
+void SetTextColor(QWidget& widget, const QColor& color) {
+    QPalette colors = widget.palette();
+    colors.setColor(QPalette::WindowText, color);
+    widget.setPalette(colors);
 }
 
 } // namespace twl

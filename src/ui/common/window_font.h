@@ -6,8 +6,15 @@
 
 #include <QFont>
 
+class QColor;
+class QWidget;
+
 namespace twl {
 
 QFont TahomaFont(int pointSize, bool bold = false);
+
+// A widget's text colour set through its palette: a style sheet's colour would reach the hint it
+// shows as well.
+void SetTextColor(QWidget& widget, const QColor& color);
 
 } // namespace twl

@@ -119,7 +119,7 @@ void EyeDropperWindow::BuildComponents() {
         auto* label = new PressableLabel(this);
         label->setObjectName(QString::fromLatin1(names[i]));
         label->setFont(Tahoma(false));
-        label->setStyleSheet(QStringLiteral("color: rgb(192, 192, 192);"));
+        SetTextColor(*label, QColor(192, 192, 192));
         label->setCursor(Qt::PointingHandCursor);
         // Where one still picture serves a whole pick, the values say so.
         label->setToolTip(screen_.Frozen()
