@@ -11,10 +11,12 @@
 #include "ui/bar/main_bar.h"
 #include "ui/color_properties/color_properties_window.h"
 #include "ui/eye_dropper/eye_dropper_window.h"
+#include "ui/fonts/fonts_window.h"
 #include "ui/options/format_editor.h"
 #include "ui/options/hotkey_field.h"
 #include "ui/options/options_dialog.h"
 #include "ui/quick_palette/quick_palette_window.h"
+#include "ui/quick_reference/quick_reference_window.h"
 #include "ui/test_layouts/test_layouts_window.h"
 
 #include <QApplication>
@@ -196,6 +198,44 @@ TEST_F(OptionsDialogTest, TheShownPagesNameIsMarkedWithoutTheFocus) {
         marked += picture.pixelColor(x, row.top()) != base;
     }
     EXPECT_GT(marked, row.width() / 2);
+}
+
+// The titles share one bold face; the Options headings, at 16 pixels, have stems two pixels wide.
+TEST_F(OptionsDialogTest, TitlesAreBoldAndTheHeadingsStemsTwoPixelsWide) {
+    StartProgram();
+    for (QWidget* title : {Child(program_->QuickReference(), "QRefTitleLBL"),
+                           Child(program_->Fonts(), "FontsTitleLBL"),
+                           Child(program_->TestLayouts(), "TestTitleLBL")}) {
+        EXPECT_TRUE(title->font().bold()) << title->objectName().toStdString();
+        EXPECT_TRUE(title->font().styleStrategy() & QFont::NoAntialias)
+            << title->objectName().toStdString();
+    }
+    Options().ShowOptionsOnPage(0);
+    QApplication::processEvents();
+    QLabel* heading = nullptr;
+    for (QLabel* label : Options().findChildren<QLabel*>()) {
+        if (label->text() == "General" && label->isVisible()) {
+            heading = label;
+        }
+    }
+    ASSERT_NE(heading, nullptr);
+    const QImage picture = heading->grab().toImage();
+    int narrowest = 1000, runs = 0;
+    for (int y = 0; y < picture.height(); ++y) {
+        int run = 0;
+        for (int x = 0; x <= picture.width(); ++x) {
+            const bool ink = x < picture.width() && picture.pixelColor(x, y).lightness() < 128;
+            if (ink) {
+                ++run;
+            } else if (run > 0) {
+                narrowest = std::min(narrowest, run);
+                ++runs;
+                run = 0;
+            }
+        }
+    }
+    EXPECT_GT(runs, 20);
+    EXPECT_GE(narrowest, 2);
 }
 
 TEST_F(OptionsDialogTest, RemoveDoesNothingWhileTheEditorIsOpenOrNothingIsSelected) {

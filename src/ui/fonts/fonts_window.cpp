@@ -3,6 +3,7 @@
 #include "ui/common/filled_box.h"
 #include "ui/common/pressable_label.h"
 #include "ui/common/tool_pictures.h"
+#include "ui/common/window_font.h"
 #include "ui/eye_dropper/eye_dropper_pictures.h"
 #include "ui/fonts/font_preview_delegate.h"
 
@@ -20,10 +21,7 @@ namespace twl {
 namespace {
 
 QFont Tahoma(bool bold) {
-    QFont font(QStringLiteral("Tahoma"));
-    font.setPointSize(8);
-    font.setBold(bold);
-    return font;
+    return TahomaFont(8, bold);
 }
 
 const QString kSilverText = QStringLiteral("color: rgb(192, 192, 192); background: transparent;");

@@ -4,6 +4,7 @@
 #include "ui/options/hotkey_field.h"
 
 #include "platform/platform_services.h"
+#include "ui/common/bold_title.h"
 
 #include <QCheckBox>
 #include <QClipboard>
@@ -62,8 +63,7 @@ QComboBox* Chooser(const char* name, const QRect& at, QWidget* parent) {
 
 QWidget* NewPage(QStackedWidget* pages, int index, const char* explanation) {
     auto* page = new QWidget(pages);
-    auto* heading = new QLabel(QString::fromLatin1(kOptionsPageNames[index]), page);
-    heading->setFont(OptionsFont(16, true));
+    auto* heading = new BoldTitle(QString::fromLatin1(kOptionsPageNames[index]), 16, page);
     heading->setGeometry(kHeading);
     Text(explanation, kExplanation, page);
     pages->addWidget(page);

@@ -9,6 +9,7 @@
 #include "ui/common/color_copy.h"
 #include "ui/common/pressable_label.h"
 #include "ui/common/tool_pictures.h"
+#include "ui/common/window_font.h"
 #include "ui/quick_palette/quick_palette_glyphs.h"
 #include "ui/quick_reference/section_panel.h"
 
@@ -55,10 +56,7 @@ void QuickReferenceWindow::BuildTitle() {
 
     auto* title = new PressableLabel(QStringLiteral("HTML Quick Reference"), this);
     title->setObjectName(QStringLiteral("QRefTitleLBL"));
-    QFont font(QStringLiteral("Tahoma"));
-    font.setPointSize(8);
-    font.setBold(true);
-    title->setFont(font);
+    title->setFont(TahomaFont(8, true));
     title->setStyleSheet(QStringLiteral("color: rgb(192, 192, 192); background: transparent;"));
     title->setGeometry(11, 4, 160, 14);
     AddMoveHandle(title);

@@ -2,6 +2,7 @@
 
 #include "core/quick_reference/reference_layout.h"
 #include "ui/common/pressable_label.h"
+#include "ui/common/window_font.h"
 
 #include <QMouseEvent>
 
@@ -13,10 +14,7 @@ const char* const kSilver = "color: rgb(192, 192, 192); background: transparent;
 const char* const kOrange = "color: rgb(241, 187, 1); background: transparent;";
 
 QFont Tahoma(bool bold) {
-    QFont font(QStringLiteral("Tahoma"));
-    font.setPointSize(8);
-    font.setBold(bold);
-    return font;
+    return TahomaFont(8, bold);
 }
 
 // Plain text always: the snippets hold tags and entities that must show as they are written,
