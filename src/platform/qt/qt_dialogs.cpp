@@ -1,5 +1,6 @@
 #include "platform/qt/qt_dialogs.h"
 
+#include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -34,11 +35,29 @@ QStringList QtNameFilters(const std::string& filters) {
     return qtFilters;
 }
 
+// The window that asked: the modal one open, else the active one.
+QWidget* DialogOwner() {
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+        return modal;
+    }
+    QWidget* active = QApplication::activeWindow();
+    return active != nullptr && active->isVisible() ? active : nullptr;
+}
+
+// A dialog of a window that stays on top stays on top as well, above it.
+void KeepAboveOwner(QWidget& dialog) {
+    const QWidget* owner = dialog.parentWidget();
+    if (owner != nullptr && (owner->window()->windowFlags() & Qt::WindowStaysOnTopHint)) {
+        dialog.setWindowFlag(Qt::WindowStaysOnTopHint);
+    }
+}
+
 } // namespace
 
 void QtDialogs::ShowMessage(const std::string& text) {
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("TWL"), QString::fromStdString(text),
-                    QMessageBox::Ok);
+                    QMessageBox::Ok, DialogOwner());
+    KeepAboveOwner(box);
     // The text can be selected with the mouse and copied, as in a text field.
     box.setTextInteractionFlags(Qt::TextSelectableByMouse);
     box.exec();
@@ -46,20 +65,22 @@ void QtDialogs::ShowMessage(const std::string& text) {
 
 bool QtDialogs::AskYesNo(const std::string& text) {
     QMessageBox box(QMessageBox::Question, QStringLiteral("TWL"), QString::fromStdString(text),
-                    QMessageBox::Yes | QMessageBox::No);
+                    QMessageBox::Yes | QMessageBox::No, DialogOwner());
+    KeepAboveOwner(box);
     box.setTextInteractionFlags(Qt::TextSelectableByMouse);
     return box.exec() == QMessageBox::Yes;
 }
 
 void QtDialogs::ShowError(const std::string& text) {
     QMessageBox box(QMessageBox::Critical, QStringLiteral("TWL"), QString::fromStdString(text),
-                    QMessageBox::Ok);
+                    QMessageBox::Ok, DialogOwner());
+    KeepAboveOwner(box);
     box.exec();
 }
 
 std::optional<TColor> QtDialogs::AskColor(TColor initial) {
     const QColor chosen = QColorDialog::getColor(
-        QColor(RedOf(initial), GreenOf(initial), BlueOf(initial)), nullptr, QString());
+        QColor(RedOf(initial), GreenOf(initial), BlueOf(initial)), DialogOwner(), QString());
     if (!chosen.isValid()) {
         return std::nullopt;
     }
@@ -67,7 +88,8 @@ std::optional<TColor> QtDialogs::AskColor(TColor initial) {
 }
 
 std::optional<std::string> QtDialogs::AskSaveFileName(const SaveFileRequest& request) {
-    QFileDialog dialog;
+    QFileDialog dialog(DialogOwner());
+    KeepAboveOwner(dialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
     const QStringList filters = QtNameFilters(request.filters);
@@ -90,7 +112,8 @@ std::optional<std::string> QtDialogs::AskSaveFileName(const SaveFileRequest& req
 }
 
 std::optional<std::string> QtDialogs::AskOpenFileName(const std::string& filters) {
-    QFileDialog dialog;
+    QFileDialog dialog(DialogOwner());
+    KeepAboveOwner(dialog);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilters(QtNameFilters(filters));

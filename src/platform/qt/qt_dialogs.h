@@ -1,4 +1,6 @@
 #pragma once
+// The dialogs as Qt shows them. Each belongs to the window that has the focus as it opens, so it
+// comes up above it, above a window that stays on top too.
 
 #include "platform/dialogs.h"
 
