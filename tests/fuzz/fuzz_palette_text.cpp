@@ -13,8 +13,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const PaletteImport any = read(fuzz::AsText(data, size));
     fuzz::Require(any.colors.size() <= kMaxImportedColors);
     fuzz::Require(any.problem.empty() != any.colors.empty());
-    fuzz::CheckPaletteReader(fuzz::AsText(data, size),
-                             [&css](std::string_view bytes) { return ReadPaletteText(bytes, css); },
-                             ColorList);
+    fuzz::CheckPaletteReader(
+        fuzz::AsText(data, size),
+        [&css](std::string_view bytes) { return ReadPaletteText(bytes, css); }, ColorList);
     return 0;
 }
