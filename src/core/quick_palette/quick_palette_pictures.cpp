@@ -36,6 +36,42 @@ double SaturationOfRow(int y) {
     return kFallOff.back().saturation;
 }
 
+// The red column's sample rows, as the picture has them: each row's saturation and lightness,
+// which hold across the row, come from its red, green and blue (green = blue for red).
+struct SampleRow {
+    int y, red, green;
+};
+constexpr std::array<SampleRow, 11> kSampleRows{{{2, 252, 242},
+                                                 {10, 245, 183},
+                                                 {20, 250, 96},
+                                                 {27, 255, 33},
+                                                 {31, 254, 0},
+                                                 {33, 238, 0},
+                                                 {40, 176, 4},
+                                                 {50, 87, 11},
+                                                 {60, 12, 4},
+                                                 {61, 5, 3},
+                                                 {62, 0, 0}}};
+
+struct RowTone {
+    double saturation, lightness;
+};
+
+RowTone ToneOfRow(int y) {
+    if (y < 2) {
+        return {0.0, 1.0};
+    }
+    for (const SampleRow& row : kSampleRows) {
+        if (row.y == y) {
+            // HSL of red: the red channel is L + S·min(L, 1 − L), green and blue L − S·min(…).
+            const double lightness = (row.red + row.green) / 510.0;
+            const double spread = std::min(lightness, 1 - lightness);
+            return {spread > 0 ? (row.red - row.green) / 510.0 / spread : 0.0, lightness};
+        }
+    }
+    return {SaturationOfRow(y), double(62 - y) / 62.0};
+}
+
 double HueChannel(double p, double q, double t) {
     t = t < 0 ? t + 1 : (t > 1 ? t - 1 : t);
     if (t < 1.0 / 6) {
@@ -79,11 +115,10 @@ PixelImage SpectrumPicture() {
     PixelImage picture;
     picture.Resize(kSpectrumWidth, kSpectrumHeight);
     for (int y = 0; y < kSpectrumHeight; ++y) {
-        const double lightness = y < 2 ? 1.0 : double(62 - y) / 62.0;
-        const double saturation = y < 2 ? 0.0 : SaturationOfRow(y);
+        const RowTone tone = ToneOfRow(y);
         for (int x = 0; x < kSpectrumWidth; ++x) {
             picture.pixels[std::size_t(y * kSpectrumWidth + x)] =
-                HslPixel(kHueStep * x, saturation, lightness);
+                HslPixel(kHueStep * x, tone.saturation, tone.lightness);
         }
     }
     return picture;
