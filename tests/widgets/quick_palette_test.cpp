@@ -19,6 +19,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <gtest/gtest.h>
 
 namespace twl {
@@ -113,6 +114,16 @@ TEST_F(QuickPaletteTest, WebSafePictureOnScreenGivesItsCellsButNotItsGrid) {
                                           : QStringLiteral("Move mouse over a color."));
         EXPECT_EQ(picked_.size(), point.line ? 1u : 0u);
     }
+}
+
+// The names always fit the list: the first switch to named colours shows no horizontal bar.
+TEST_F(QuickPaletteTest, TheNamedColoursListNeverScrollsSideways) {
+    Window().ShowWindow();
+    Window().Swap();
+    QApplication::processEvents();
+    auto* list = Child<QListWidget>(Window(), "NamCoLB");
+    EXPECT_FALSE(list->horizontalScrollBar()->isVisible());
+    EXPECT_EQ(list->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
 }
 
 TEST_F(QuickPaletteTest, OnlyTheLeftButtonAdds) {

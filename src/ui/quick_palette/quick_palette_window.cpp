@@ -151,6 +151,9 @@ void QuickPaletteWindow::BuildNamedColorsPanel() {
     namedList_->setFrameShape(QFrame::NoFrame);
     namedList_->setFont(Tahoma());
     namedList_->setUniformItemSizes(true);
+    // Every name fits the list. Laid out while the window is hidden, before its fonts are there,
+    // the rows measured wider than they are and a bar covered the last row until a filter change.
+    namedList_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     namedList_->setStyleSheet(QStringLiteral("QListWidget { background: white; }"));
     namedList_->setItemDelegate(new NamedColorDelegate(namedList_));
     namedList_->installEventFilter(this);
