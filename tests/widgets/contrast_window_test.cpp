@@ -5,6 +5,7 @@
 #include "core/settings/settings.h"
 #include "find_child.h"
 #include "program_on_fakes.h"
+#include "slot_drag.h"
 #include "ui/bar/bar_actions.h"
 #include "ui/bar/main_bar.h"
 #include "ui/bar/palette_column.h"
@@ -141,23 +142,7 @@ TEST_F(ContrastWindowTest, ItFollowsThePaletteUntilAColourIsSetAndFollowsAgainWh
 TEST_F(ContrastWindowTest, ABarSlotDroppedOnTheBackgroundSwatchGivesItsColour) {
     Start();
     QWidget* target = Child(Window(), "ContrastBackSWT");
-    SlotSwatch::SetDragRunner([target](QDrag& drag) {
-        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, drag.mimeData(), Qt::LeftButton,
-                              Qt::NoModifier);
-        QApplication::sendEvent(target, &enter);
-        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, drag.mimeData(), Qt::LeftButton,
-                        Qt::NoModifier);
-        QApplication::sendEvent(target, &drop);
-    });
-    SlotSwatch* source = program_->Palette().Column().Swatch(3); // slot 3: red
-    const QPointF start(5, 5), past(5, 5 + QApplication::startDragDistance() + 1);
-    QMouseEvent press(QEvent::MouseButtonPress, start, source->mapToGlobal(start), Qt::LeftButton,
-                      Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(source, &press);
-    QMouseEvent move(QEvent::MouseMove, past, source->mapToGlobal(past), Qt::NoButton,
-                     Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(source, &move);
-    SlotSwatch::SetDragRunner(nullptr);
+    DragSlotOnto(program_->Palette().Column().Swatch(3), target);
     EXPECT_EQ(Window().BackgroundColor(), 0x0000FF);
     EXPECT_EQ(Window().TextColor(), kBlue);
 }

@@ -4,6 +4,7 @@
 #include "core/settings/settings.h"
 #include "find_child.h"
 #include "program_on_fakes.h"
+#include "slot_drag.h"
 #include "ui/bar/bar_actions.h"
 #include "ui/bar/main_bar.h"
 #include "ui/bar/palette_controller.h"
@@ -89,23 +90,7 @@ TEST_F(TestLayoutsTest, AutoColorOffKeepsTheAreasAndSwitchingItOnRecoloursAll) {
 TEST_F(TestLayoutsTest, DroppingSlotThreeOnS2RecoloursS2Only) {
     Start({"TestAutoColor=0"});
     LayoutAreaView* target = Area("S2");
-    SlotSwatch::SetDragRunner([target](QDrag& drag) {
-        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, drag.mimeData(), Qt::LeftButton,
-                              Qt::NoModifier);
-        QApplication::sendEvent(target, &enter);
-        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, drag.mimeData(), Qt::LeftButton,
-                        Qt::NoModifier);
-        QApplication::sendEvent(target, &drop);
-    });
-    SlotSwatch* source = program_->Palette().Column().Swatch(3);
-    const QPointF start(5, 5), past(5, 5 + QApplication::startDragDistance() + 1);
-    QMouseEvent press(QEvent::MouseButtonPress, start, source->mapToGlobal(start), Qt::LeftButton,
-                      Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(source, &press);
-    QMouseEvent move(QEvent::MouseMove, past, source->mapToGlobal(past), Qt::NoButton,
-                     Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(source, &move);
-    SlotSwatch::SetDragRunner(nullptr);
+    DragSlotOnto(program_->Palette().Column().Swatch(3), target);
     EXPECT_EQ(AreaColors(),
               (std::vector<TColor>{0x0000FF, 0xFF0000, 0xFF0000, 0x00FFFF, 0xFF00FF}));
 }

@@ -1,5 +1,6 @@
 #include "core/export/palette_import.h"
 
+#include "core/base/blanks.h"
 #include "core/base/decimal_int.h"
 #include "core/base/text_file.h"
 
@@ -14,22 +15,11 @@ PaletteImport Problem(std::string problem) {
     return {{}, std::move(problem)};
 }
 
-std::string_view Trimmed(std::string_view text) {
-    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
-    while (!text.empty() && blank(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && blank(text.back())) {
-        text.remove_suffix(1);
-    }
-    return text;
-}
-
 // A GIMP palette's colour line: three decimal numbers 0-255 and an optional name.
 std::optional<TColor> GimpColor(std::string_view line) {
     int channels[3] = {};
     for (int& channel : channels) {
-        line = Trimmed(line);
+        line = TrimBlanks(line);
         const auto end =
             std::find_if(line.begin(), line.end(), [](char c) { return c == ' ' || c == '\t'; });
         const auto value = ParseDecimalInt(std::string_view(line.begin(), end));
@@ -95,12 +85,12 @@ std::optional<std::vector<std::string>> JsonStrings(std::string_view text) {
 
 PaletteImport ReadGimpPalette(std::string_view bytes) {
     const std::vector<std::string> lines = SplitLines(bytes);
-    if (lines.empty() || Trimmed(lines.front()) != "GIMP Palette") {
+    if (lines.empty() || TrimBlanks(lines.front()) != "GIMP Palette") {
         return Problem("it is not a GIMP palette");
     }
     PaletteImport result;
     for (std::size_t i = 1; i < lines.size(); ++i) {
-        const std::string_view line = Trimmed(lines[i]);
+        const std::string_view line = TrimBlanks(lines[i]);
         if (line.empty() || line.front() == '#' || line.starts_with("Name:") ||
             line.starts_with("Columns:")) {
             continue;

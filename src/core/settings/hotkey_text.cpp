@@ -1,21 +1,11 @@
 #include "core/settings/hotkey_text.h"
 
 #include "core/base/ascii_case.h"
+#include "core/base/blanks.h"
 
 namespace twl {
 
 namespace {
-
-std::string_view Trim(std::string_view text) {
-    const auto isSpace = [](char c) { return c == ' ' || c == '\t'; };
-    while (!text.empty() && isSpace(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && isSpace(text.back())) {
-        text.remove_suffix(1);
-    }
-    return text;
-}
 
 std::vector<std::string> BuildKeyNames() {
     std::vector<std::string> names;
@@ -84,7 +74,7 @@ std::optional<Hotkey> ParseHotkey(std::string_view text) {
     while (true) {
         const std::size_t plus = text.find('+', start);
         parts.push_back(
-            Trim(text.substr(start, plus == std::string_view::npos ? text.npos : plus - start)));
+            TrimBlanks(text.substr(start, plus == std::string_view::npos ? text.npos : plus - start)));
         if (plus == std::string_view::npos) {
             break;
         }
