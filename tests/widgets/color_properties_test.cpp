@@ -21,9 +21,9 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QToolTip>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QToolTip>
 #include <gtest/gtest.h>
 
 #include <algorithm>

@@ -73,8 +73,8 @@ std::optional<Hotkey> ParseHotkey(std::string_view text) {
     std::size_t start = 0;
     while (true) {
         const std::size_t plus = text.find('+', start);
-        parts.push_back(
-            TrimBlanks(text.substr(start, plus == std::string_view::npos ? text.npos : plus - start)));
+        parts.push_back(TrimBlanks(
+            text.substr(start, plus == std::string_view::npos ? text.npos : plus - start)));
         if (plus == std::string_view::npos) {
             break;
         }

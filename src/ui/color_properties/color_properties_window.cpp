@@ -11,8 +11,8 @@
 #include "ui/common/color_copy.h"
 #include "ui/common/filled_box.h"
 #include "ui/common/pressable_label.h"
-#include "ui/common/window_font.h"
 #include "ui/common/tool_pictures.h"
+#include "ui/common/window_font.h"
 
 #include <QApplication>
 #include <QKeyEvent>
