@@ -40,6 +40,10 @@ struct Cmyk {
 
 // Six upper-case hex digits RRGGBB, red first: "FF8000".
 std::string ColorToHexTriplet(TColor color);
+// The same after a "#": "#FF8000", the "HEX with #" value.
+inline std::string ColorToHashHex(TColor color) {
+    return "#" + ColorToHexTriplet(color);
+}
 // True for exactly 6 or 3 hex digits of either case.
 bool IsHexColorText(std::string_view text);
 // Reads "RRGGBB" or "RGB" (each digit doubled), with one optional leading "#"; black otherwise.

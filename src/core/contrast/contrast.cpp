@@ -27,7 +27,7 @@ double ApcaLuminance(TColor color) {
 
 // "Text: #336699".
 std::string HexLine(std::string_view label, TColor color) {
-    return std::string(label) + ": #" + ColorToHexTriplet(color) + "\n";
+    return std::string(label) + ": " + ColorToHashHex(color) + "\n";
 }
 
 // The colour of OKLab lightness, chroma and hue (radians), its chroma reduced until it lies in

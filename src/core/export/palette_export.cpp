@@ -16,7 +16,7 @@ std::string Line(TColor color, PaletteTextForm form) {
     case PaletteTextForm::Hex:
         return ColorToHexTriplet(color);
     case PaletteTextForm::HexWithHash:
-        return "#" + ColorToHexTriplet(color);
+        return ColorToHashHex(color);
     case PaletteTextForm::Rgb:
         return "RGB(" + std::to_string(RedOf(color)) + "," + std::to_string(GreenOf(color)) + "," +
                std::to_string(BlueOf(color)) + ")";

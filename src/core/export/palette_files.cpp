@@ -11,10 +11,6 @@ namespace twl {
 
 namespace {
 
-std::string Hash(TColor color) {
-    return "#" + ColorToHexTriplet(color);
-}
-
 void AppendBigEndian(std::string& bytes, std::uint32_t value, int byteCount) {
     for (int shift = (byteCount - 1) * 8; shift >= 0; shift -= 8) {
         bytes += static_cast<char>((value >> shift) & 0xFF);
@@ -41,7 +37,7 @@ std::string GimpPalette(std::span<const TColor> colors) {
         char line[16];
         std::snprintf(line, sizeof line, "%3d %3d %3d\t", RedOf(color), GreenOf(color),
                       BlueOf(color));
-        text += line + Hash(color) + "\n";
+        text += line + ColorToHashHex(color) + "\n";
     }
     return text;
 }
@@ -52,7 +48,7 @@ std::string AdobeSwatchExchange(std::span<const TColor> colors) {
     AppendBigEndian(bytes, 0, 2);
     AppendBigEndian(bytes, static_cast<std::uint32_t>(colors.size()), 4);
     for (const TColor color : colors) {
-        const std::string name = Hash(color);
+        const std::string name = ColorToHashHex(color);
         std::string block;
         AppendBigEndian(block, static_cast<std::uint32_t>(name.size() + 1), 2);
         AppendUtf16(block, name);
@@ -78,7 +74,7 @@ std::string PhotoshopSwatchesWithNames(std::span<const TColor> colors) {
             AppendBigEndian(bytes, static_cast<std::uint32_t>(channel) * 257u, 2);
         }
         AppendBigEndian(bytes, 0, 2);
-        const std::string name = Hash(color);
+        const std::string name = ColorToHashHex(color);
         AppendBigEndian(bytes, static_cast<std::uint32_t>(name.size() + 1), 4);
         AppendUtf16(bytes, name);
     }
@@ -89,7 +85,7 @@ std::string CssCustomProperties(std::span<const TColor> colors) {
     std::string text = ":root {\n";
     int number = 0;
     for (const TColor color : colors) {
-        text += "  --twl-" + std::to_string(++number) + ": " + Hash(color) + ";\n";
+        text += "  --twl-" + std::to_string(++number) + ": " + ColorToHashHex(color) + ";\n";
     }
     return text + "}\n";
 }
@@ -97,7 +93,7 @@ std::string CssCustomProperties(std::span<const TColor> colors) {
 std::string JsonColors(std::span<const TColor> colors) {
     std::string text = "[";
     for (const TColor color : colors) {
-        text += (text.size() > 1 ? ", \"" : "\"") + Hash(color) + "\"";
+        text += (text.size() > 1 ? ", \"" : "\"") + ColorToHashHex(color) + "\"";
     }
     return text + "]\n";
 }

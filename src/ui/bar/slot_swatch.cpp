@@ -43,10 +43,21 @@ void SlotSwatch::SetColor(TColor color) {
 QMimeData* SlotSwatch::MakeDragData(int tag, TColor color) {
     auto* data = new QMimeData;
     data->setColorData(ToQColor(color));
-    data->setText(QStringLiteral("#") + QString::fromStdString(ColorToHexTriplet(color)));
+    data->setText(QString::fromStdString(ColorToHashHex(color)));
     // The process id keeps another copy's bar from reordering this one.
     data->setData(kSlotFormat, QByteArray::number(::getpid()) + ' ' + QByteArray::number(tag));
     return data;
+}
+
+std::optional<TColor> SlotSwatch::ForeignColor(const QMimeData* data) {
+    if (data == nullptr || !data->hasColor()) {
+        return std::nullopt;
+    }
+    const QColor color = qvariant_cast<QColor>(data->colorData());
+    if (!color.isValid()) {
+        return std::nullopt;
+    }
+    return MakeColor(color.red(), color.green(), color.blue());
 }
 
 int SlotSwatch::DraggedTag(const QMimeData* data) {

@@ -10,6 +10,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 
 class QDrag;
 class QMimeData;
@@ -31,6 +32,8 @@ public:
     static QMimeData* MakeDragData(int tag, TColor color);
     // The slot a drag of this program's bar carries, or -1 for any other drag.
     static int DraggedTag(const QMimeData* data);
+    // The colour ("application/x-color") a drag from another program carries; nullopt for none.
+    static std::optional<TColor> ForeignColor(const QMimeData* data);
 
     // Runs a started drag in place of QDrag::exec; tests deliver the drag events themselves.
     using DragRunner = std::function<void(QDrag& drag)>;

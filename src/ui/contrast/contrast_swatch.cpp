@@ -47,8 +47,8 @@ void ContrastSwatch::dropEvent(QDropEvent* event) {
     const QMimeData* data = event->mimeData();
     if (SlotSwatch::DraggedTag(data) >= 0) {
         emit slotDropped();
-    } else if (const QColor color = qvariant_cast<QColor>(data->colorData()); color.isValid()) {
-        emit colorDropped(MakeColor(color.red(), color.green(), color.blue()));
+    } else if (const auto color = SlotSwatch::ForeignColor(data)) {
+        emit colorDropped(*color);
     }
     event->acceptProposedAction();
 }

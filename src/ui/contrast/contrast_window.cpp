@@ -57,7 +57,7 @@ PressableLabel* TextButton(QWidget* parent, const char* name, const QString& tex
 }
 
 QString HexText(TColor color) {
-    return QStringLiteral("#") + QString::fromStdString(ColorToHexTriplet(color));
+    return QString::fromStdString(ColorToHashHex(color));
 }
 
 } // namespace

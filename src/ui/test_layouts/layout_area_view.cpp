@@ -36,11 +36,8 @@ void LayoutAreaView::dropEvent(QDropEvent* event) {
     const QMimeData* data = event->mimeData();
     if (SlotSwatch::DraggedTag(data) >= 0) {
         emit slotDropped(index_);
-    } else if (data->hasColor()) {
-        const QColor color = qvariant_cast<QColor>(data->colorData());
-        if (color.isValid()) {
-            emit colorDropped(index_, MakeColor(color.red(), color.green(), color.blue()));
-        }
+    } else if (const auto color = SlotSwatch::ForeignColor(data)) {
+        emit colorDropped(index_, *color);
     }
     event->acceptProposedAction();
 }
